@@ -1,0 +1,20 @@
+# Common settings for every target of ours: warnings, and the sanitizers when asked for.
+if(ZOR_SANITIZE)
+  set(ZOR_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_compile_options(${ZOR_SANITIZER_FLAGS})
+  add_link_options(${ZOR_SANITIZER_FLAGS})
+endif()
+
+function(zor_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+endfunction()
+
+# A GoogleTest program registered with CTest, one CTest case per test.
+function(zor_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  zor_warnings(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${ARG_ENV}")
+endfunction()

@@ -1,0 +1,7 @@
+#include "game/control/Globals.h"
+
+CGameController gController;
+CSparkList gSparkList;
+Pen gMenuPen;
+Pen gPlayer1Pen;
+Pen gPlayer2Pen;

@@ -1,0 +1,4 @@
+#include "game/gfx/Globals.h"
+
+DisplayState gDisplay;
+PixelConversion gPixelConversion;

@@ -1,0 +1,20 @@
+#pragma once
+
+// A rectangle of screen or picture pixels. Whether right and bottom are inclusive depends on the user:
+// blits treat them as exclusive, hit tests (PointInRect) as inclusive.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool operator==(const Rect&) const = default;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};

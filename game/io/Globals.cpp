@@ -1,0 +1,4 @@
+#include "game/io/Globals.h"
+
+InputState gInput;
+int gSpaceArmed = 0;

@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/InputDevices.h"
+
+// The snapshot of mouse and keyboard taken once per frame.
+struct InputState {
+    InputDevices* devices = nullptr;
+    int mousePresent = 0;
+    int keyboardPresent = 0;
+    int joystickPresent = 0; // no part of the game reads a joystick
+    int mouseDX = 0;
+    int mouseDY = 0;
+    int mouseLeft = 0;
+    int mouseRight = 0;
+    int mouseMiddle = 0;
+    int buttonsWereUp = 0;
+    uint8_t keys[kKeyCount] = {};
+
+    bool KeyDown(int dik) const { return dik >= 0 && dik < kKeyCount && keys[dik] != 0; }
+};
+
+// Sets up the devices; 0 when there are none (the caller shows "Direct Input Create error!!!!").
+int DICreate(InputDevices* devices);
+// Reads every present device into the global snapshot.
+void DIPoll();

@@ -1,0 +1,32 @@
+#pragma once
+#include "game/control/Scene.h"
+#include "game/gfx/Rect.h"
+
+enum PenKind { PenMenu = 0, PenPlayer1 = 1, PenPlayer2 = 2 };
+
+// The pointer that menus and players move. The tip, tested against menus and pictures, is (x+23, y+18).
+class Pen : public CScene {
+public:
+    static constexpr int kTipX = 23;
+    static constexpr int kTipY = 18;
+
+    int lives = 0;
+    int animStep = 0;
+    int kind = PenMenu;
+    int freeze = 0;
+    int x = 0;
+    int y = 0;
+    Rect bounds;
+
+    Point Tip() const { return {x + kTipX, y + kTipY}; }
+    int Message(int msg, int a, int b) override;
+};
+
+// kind -1 keeps the pen's kind. Sets bounds and start position, clears animation and freeze.
+void PenReset(Pen& pen, int kind);
+// Bonus-stage bounds and start position, for the player pens.
+void PenResetBonus(Pen& pen);
+// Moves the pen by this frame's snapshot; 1 when this frame is a click of this pen.
+int PenMove(Pen& pen);
+// Inclusive on all four edges.
+int PointInRect(const Rect& rect, const Point& point);

@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+
+#include "game/shell/FramePacer.h"
+#include "platform/Events.h"
+#include "platform/Platform.h"
+
+// The game window: runs the start-up sequence and receives focus changes, typed characters and commands.
+class CGXFrame : public WindowEvents {
+public:
+    // The start-up sequence; false ends the program.
+    bool LoadFrame(const PlatformServices& platform);
+    void FrameUpdate();
+    void FrameDraw();
+
+    void OnFocus(bool gained) override;
+    void OnChar(uint8_t code) override;
+    void OnCommand(int command) override;
+    void OnClose() override;
+};
+
+// The application: one frame per idle call, paced by the clock.
+class CGXApp {
+public:
+    void OnIdle(Clock& clock, CGXFrame& frame);
+
+private:
+    FramePacer pacer_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// The shell's program-wide state.
+#include <cstdint>
+
+#include "game/shell/GXApp.h"
+
+struct ShellState {
+    uint32_t frameCounter = 0; // 0..9999; every animation and blink follows it
+    int focusLost = 0;
+    int editFocus = 0;       // typing goes to the hidden edit control until the window regains focus
+    int closeRequested = 0;  // a close request was posted to the game window
+};
+
+constexpr uint32_t kFrameCounterWrap = 10000;
+
+extern ShellState gShell;
+extern CGXApp gApp;
+extern CGXFrame gFrame;
+
+// Asks the game window to close; the main loop ends before the next frame.
+void PostClose();

@@ -1,0 +1,15 @@
+#include "game/shell/MainLoop.h"
+
+#include "game/shell/Globals.h"
+#include "platform/Events.h"
+
+int RunGame(const PlatformServices& platform, FrameObserver* observer) {
+    if (!gFrame.LoadFrame(platform)) return 0;
+    while (!gShell.closeRequested) {
+        platform.events->Pump(gFrame);
+        if (gShell.closeRequested) break;
+        gApp.OnIdle(*platform.clock, gFrame);
+        if (observer) observer->AfterFrame();
+    }
+    return 0;
+}

@@ -1,0 +1,69 @@
+#include "game/shell/Options.h"
+
+#include <cstdlib>
+#include <cstring>
+
+const char* const kUsage = "usage: zor [MAP] [--window] [--replay SCRIPT [--trace FILE] [--shots DIR] [--seed N]"
+                           " [--frames N]]\n"
+                           "  MAP            play this picture pair's map in test mode (e.g. sample.map)\n"
+                           "  --window       run in a window instead of full screen (Alt+Enter toggles)\n"
+                           "  --replay       take input from a script, on a virtual clock (see README)\n"
+                           "  --trace        write one line of game state per frame\n"
+                           "  --shots        directory for the script's screenshots\n"
+                           "  --seed         seed of the random generator in a scripted run\n"
+                           "  --frames       end the run after this many frames\n";
+
+namespace {
+bool ParseNumber(const char* text, long min, long& out) {
+    char* end = nullptr;
+    out = std::strtol(text, &end, 10);
+    return end != text && *end == '\0' && out >= min;
+}
+} // namespace
+
+bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char*& out) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        const char* v = nullptr;
+        long n = 0;
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--window") {
+            options.windowed = true;
+        } else if (arg == "--replay") {
+            if (!value(v)) return false;
+            options.replayPath = v;
+        } else if (arg == "--trace") {
+            if (!value(v)) return false;
+            options.tracePath = v;
+        } else if (arg == "--shots") {
+            if (!value(v)) return false;
+            options.shotDir = v;
+        } else if (arg == "--seed" || arg == "--frames") {
+            if (!value(v)) return false;
+            if (!ParseNumber(v, 0, n) || n > 0x7FFFFFFF) {
+                error = arg + " takes a number, not '" + v + "'";
+                return false;
+            }
+            if (arg == "--seed") options.seed = static_cast<unsigned>(n);
+            if (arg == "--frames") options.frames = static_cast<int>(n);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return false;
+        } else if (options.mapPath.empty()) {
+            options.mapPath = arg;
+        } else {
+            error = "only one map may be given";
+            return false;
+        }
+    }
+    return true;
+}

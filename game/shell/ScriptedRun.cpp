@@ -1,0 +1,44 @@
+#include "game/shell/ScriptedRun.h"
+
+#include "game/control/Globals.h"
+#include "game/gfx/Globals.h"
+#include "game/gfx/Screenshot.h"
+#include "game/shell/Globals.h"
+
+std::string DescribeGameState() {
+    char line[256];
+    std::snprintf(line, sizeof line, "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d",
+                  gShell.frameCounter, gShell.focusLost ? 0 : 1, gController.mode, gController.timeGauge,
+                  gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y);
+    return line;
+}
+
+ScriptedRunObserver::ScriptedRunObserver(const ReplayScript& script, RecordingMessageBox& messages,
+                                         std::string shotDir)
+    : script_(script), messages_(messages), shotDir_(std::move(shotDir)) {}
+
+ScriptedRunObserver::~ScriptedRunObserver() {
+    if (trace_) std::fclose(trace_);
+}
+
+bool ScriptedRunObserver::OpenTrace(const std::string& path) {
+    trace_ = std::fopen(path.c_str(), "w");
+    return trace_ != nullptr;
+}
+
+void ScriptedRunObserver::AfterFrame() {
+    if (trace_) {
+        for (const std::string& message : messages_.TakePending())
+            std::fprintf(trace_, "frame=%d message=%s\n", frame_, message.c_str());
+        std::fprintf(trace_, "frame=%d %s\n", frame_, DescribeGameState().c_str());
+        std::fflush(trace_);
+    }
+    while (nextStep_ < script_.steps.size() && script_.steps[nextStep_].frame <= frame_) {
+        const ReplayStep& step = script_.steps[nextStep_++];
+        if (step.kind != ReplayStep::Shot || !gDisplay.lowDDBack) continue;
+        std::string error;
+        if (!WriteBmp24(shotDir_ + "/" + step.text, *gDisplay.lowDDBack, gPixelConversion, error))
+            std::fprintf(stderr, "zor: %s\n", error.c_str());
+    }
+    ++frame_;
+}

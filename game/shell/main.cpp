@@ -1,0 +1,88 @@
+// The game program: sets up the SDL platform and hands it to the game.
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "game/shell/MainLoop.h"
+#include "game/shell/Options.h"
+#include "game/shell/ScriptedRun.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/sdl/DikTable.h"
+#include "platform/sdl/SdlClock.h"
+#include "platform/sdl/SdlHandles.h"
+#include "platform/sdl/SdlInput.h"
+#include "platform/sdl/SdlMessageBox.h"
+#include "platform/sdl/SdlReplay.h"
+#include "platform/sdl/SdlVideo.h"
+
+namespace {
+bool LoadScript(const std::string& path, ReplayScript& script, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot read " + path;
+        return false;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    if (!script.Parse(text.str(), error)) {
+        error = path + ": " + error;
+        return false;
+    }
+    for (const ReplayStep& step : script.steps) {
+        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) && !DikByName(step.text.c_str())) {
+            error = path + ": unknown key name " + step.text;
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    std::string error;
+    if (!ParseOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "zor: %s\n%s", error.c_str(), kUsage);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    ReplayScript script;
+    const bool scripted = !options.replayPath.empty();
+    if (scripted && !LoadScript(options.replayPath, script, error)) {
+        std::fprintf(stderr, "zor: %s\n", error.c_str());
+        return 2;
+    }
+
+    SdlLibrary sdl;
+    SdlVideo video;
+    const bool haveVideo = video.Create(640, 480, options.windowed || scripted);
+    if (!haveVideo) std::fprintf(stderr, "zor: no display: %s\n", video.Error().c_str());
+    SdlInput input(video);
+    SdlMessageBox box;
+    RecordingMessageBox messages(box);
+    SdlClock realClock;
+    VirtualClock virtualClock(options.seed);
+    const int lastFrame = options.frames >= 0 ? options.frames - 1 : script.endFrame;
+    SdlReplay replay(input, video, script, lastFrame);
+
+    PlatformServices platform;
+    platform.presenter = haveVideo ? &video : nullptr;
+    platform.clock = scripted ? static_cast<Clock*>(&virtualClock) : &realClock;
+    platform.messages = &messages;
+    platform.input = &input;
+    platform.events = scripted || options.frames >= 0 ? static_cast<EventSource*>(&replay) : &input;
+
+    std::unique_ptr<ScriptedRunObserver> observer;
+    if (scripted || !options.tracePath.empty()) {
+        observer = std::make_unique<ScriptedRunObserver>(script, messages, options.shotDir);
+        if (!options.tracePath.empty() && !observer->OpenTrace(options.tracePath)) {
+            std::fprintf(stderr, "zor: cannot write %s\n", options.tracePath.c_str());
+            return 2;
+        }
+    }
+    return RunGame(platform, observer.get());
+}

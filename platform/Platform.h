@@ -1,0 +1,15 @@
+#pragma once
+// The services the game receives from the machine, gathered for start-up.
+class Clock;
+class EventSource;
+class InputDevices;
+class MessageBox;
+class Presenter;
+
+struct PlatformServices {
+    Presenter* presenter = nullptr; // null when no display could be created
+    Clock* clock = nullptr;
+    MessageBox* messages = nullptr;
+    InputDevices* input = nullptr; // null when no input devices could be set up
+    EventSource* events = nullptr;
+};

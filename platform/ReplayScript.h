@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// A script of input events keyed by frame number, for runs without a person:
+//   FRAME key down|up DIKNAME      FRAME move DX DY          FRAME button down|up left|right|middle
+//   FRAME text "UTF-8 TEXT"        FRAME focus lost|gained   FRAME shot FILE.bmp
+//   FRAME end
+// Lines starting with '#' and blank lines are ignored. Frames count loop iterations from 0.
+struct ReplayStep {
+    enum Kind { KeyDown, KeyUp, Move, ButtonDown, ButtonUp, Text, FocusLost, FocusGained, Shot, End };
+    int frame = 0;
+    Kind kind = End;
+    std::string text; // key name, button name, typed text or shot file name
+    int dx = 0;
+    int dy = 0;
+};
+
+struct ReplayScript {
+    std::vector<ReplayStep> steps; // in file order; frames never decrease
+    int endFrame = -1;             // -1 when the script has no "end" line
+
+    // Parses the script; on failure returns false with "line N: reason" in error.
+    bool Parse(const std::string& text, std::string& error);
+};

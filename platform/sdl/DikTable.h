@@ -1,0 +1,12 @@
+#pragma once
+#include <SDL_scancode.h>
+
+// The fixed SDL scancode -> DirectInput scan code (DIK) table of a PC keyboard, with DIK names for scripts.
+struct DikKey {
+    SDL_Scancode scancode;
+    int dik;
+    const char* name;
+};
+
+int DikFromScancode(SDL_Scancode scancode); // 0 for keys the table does not hold
+const DikKey* DikByName(const char* name);  // "ESCAPE", "SPACE", "LEFT", "8", "Q"...; null when unknown

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what ZOR needs, builds it, and starts the game in the bundled data directory.
+# Arguments are passed to the game (for example a map path, or --window).
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+./scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cd build/data
+exec ./zor "$@"

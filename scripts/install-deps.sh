@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The one list of Debian packages ZOR needs to build, run and test.
+# Quiet and idempotent: installs only what is missing, runs apt-get update first
+# when something is missing (a fresh machine may have no package lists).
+set -euo pipefail
+
+PACKAGES=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
+  # game and platform
+  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg62-turbo-dev libfontconfig-dev
+  fluidsynth timgm6mb-soundfont
+  # fonts the game and the art use
+  fonts-liberation fonts-comic-neue fonts-nanum fonts-dejavu-core
+  # editor
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # asset builder
+  libcairo2-dev libpango1.0-dev libimagequant-dev libpng-dev
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  imagemagick netpbm giflib-tools libjpeg-turbo-progs sox xvfb xauth
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "install-deps: installing ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
