@@ -26,12 +26,10 @@ constexpr int kSuccessEffects = 4;
 // The entry of the main archive each effect is loaded from.
 extern const char* const kEffectFiles[kEffectCount];
 
-class Wave;
-// Where LoadEffects reads an effect's WAV entry: `read(name, wave)` answers Wave's result codes.
-using WaveReader = int (*)(const char* name, Wave& wave, const void* source);
-
-// Loads every effect in table order. A failing effect shows its messages and stays silent.
-void LoadEffects(WaveReader read, const void* source);
+class Archive;
+// Loads every effect in table order from the main archive. A failing effect shows its messages and stays
+// silent; loading goes on with the next.
+void LoadEffects(const Archive* archive);
 void PlayEffect(EffectId id);
 // Plays the effect loaded from `file` (letter case aside); false when no effect has that name.
 bool PlayEffect(std::string_view file);

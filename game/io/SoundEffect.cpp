@@ -36,6 +36,17 @@ PcmSamples SoundEffect::Samples(int rate) const {
     return PcmSamples{samples_.data(), samples_.size(), rate, channels_, bitsPerSample_};
 }
 
+int SoundEffect::Create(const Archive* archive, const char* name) {
+    Release();
+    if (!lowDSound) return 0;
+    Wave wave;
+    if (wave.Load(name, archive) != kWaveOk) {
+        ShowError("Wave.Load( %s )", name);
+        return 0;
+    }
+    return CreateFromWave(wave);
+}
+
 int SoundEffect::CreateFromWave(const Wave& wave) {
     Release();
     if (!lowDSound) return 0;

@@ -4,6 +4,7 @@
 
 #include "platform/AudioDevice.h"
 
+class Archive;
 class Wave;
 struct WaveFormat;
 
@@ -21,6 +22,9 @@ public:
     SoundEffect(const SoundEffect&) = delete;
     SoundEffect& operator=(const SoundEffect&) = delete;
 
+    // Reads the WAV entry `name` of the archive (or the file, without one) into a new channel; as
+    // CreateFromWave, and "Wave.Load( %s )" when the entry cannot be read.
+    int Create(const Archive* archive, const char* name);
     // Puts a wave already read into a new channel, at its own rate, centred, at full level. 1 on success; 0
     // without a message when there is no sound device; 0 with the matching message when the device refuses it.
     int CreateFromWave(const Wave& wave);

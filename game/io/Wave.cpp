@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "game/gfx/Archive.h"
 #include "game/gfx/ShowError.h"
 #include "game/io/RiffChunks.h"
 
@@ -22,11 +23,17 @@ void Wave::Free() {
     size_ = 0;
 }
 
-int Wave::Load(const char* name) {
+int Wave::Load(const char* name, const Archive* archive) {
     Free();
+    std::vector<uint8_t> bytes;
+    if (archive) {
+        const int offset = archive->FindOffset(name);
+        if (offset < 0 || !archive->ReadEntry(name, bytes)) return kWaveOpenFailed;
+        return LoadBytes(bytes, offset);
+    }
     std::ifstream in(name, std::ios::binary);
     if (!in) return kWaveOpenFailed;
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return LoadBytes(bytes, 0);
 }
 

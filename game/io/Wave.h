@@ -28,10 +28,12 @@ enum WaveResult {
 
 // Reads one WAV: its format and its sample bytes. Chunk sizes are never trusted: a chunk that runs past the
 // RIFF chunk or the bytes at hand is an error, not a read.
+class Archive;
+
 class Wave {
 public:
-    // Reads the file `name`.
-    int Load(const char* name);
+    // Reads the entry `name` of the archive in place, or the file `name` when there is no archive.
+    int Load(const char* name, const Archive* archive);
     // Reads a WAV held in memory. `entryOffset` is where these bytes start inside their archive; the message
     // about a missing "data" chunk shows it.
     int LoadBytes(std::span<const uint8_t> bytes, int entryOffset);

@@ -3,11 +3,26 @@
 #include <cstdlib>
 
 #include "game/control/Globals.h"
+#include "game/gfx/Archive.h"
 #include "game/gfx/Display.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/ShowError.h"
+#include "game/io/Effects.h"
 #include "game/io/Input.h"
+#include "game/io/SoundDevice.h"
 #include "game/shell/Globals.h"
+
+namespace {
+constexpr const char* kMainArchive = "zor.res";
+
+// The effects are copied out of the main archive; until start-up keeps that archive open for the pictures,
+// it is opened here just for them.
+void LoadSoundEffects() {
+    Archive mainArchive;
+    mainArchive.Open(kMainArchive);
+    LoadEffects(&mainArchive);
+}
+} // namespace
 
 bool CGXFrame::LoadFrame(const PlatformServices& platform) {
     gDisplay.fullScreen = 1;
@@ -17,7 +32,9 @@ bool CGXFrame::LoadFrame(const PlatformServices& platform) {
         ShowError("DirectX 초기화에 실패했습니다");
         std::exit(0);
     }
+    DSCreate(platform.audio); // no sound device: the game runs silent, without a message
     if (!DICreate(platform.input)) ShowError("Direct Input Create error!!!!");
+    LoadSoundEffects();
     gController.StartUp();
     return true;
 }
