@@ -5,10 +5,13 @@
 
 #include "codecs/CodecMessages.h"
 #include "game/control/Globals.h"
+#include "game/gfx/Archive.h"
 #include "game/gfx/Display.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/ShowError.h"
+#include "game/io/Effects.h"
 #include "game/io/Input.h"
+#include "game/io/SoundDevice.h"
 #include "game/shell/Globals.h"
 
 namespace {
@@ -39,10 +42,12 @@ bool CGXFrame::LoadFrame(const PlatformServices& platform) {
         ShowError("DirectX 초기화에 실패했습니다");
         std::exit(0);
     }
+    DSCreate(platform.audio); // no sound device: the game runs silent, without a message
     if (!DICreate(platform.input)) ShowError("Direct Input Create error!!!!");
     gMainArchive.Open(kMainArchiveName);
     gSecondArchive.Open(kSecondArchiveName);
     ShowLoadingPicture();
+    LoadEffects(&gMainArchive);
     gController.StartUp();
     return true;
 }

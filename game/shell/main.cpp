@@ -9,6 +9,7 @@
 #include "game/shell/ScriptedRun.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/sdl/DikTable.h"
+#include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlHandles.h"
 #include "platform/sdl/SdlInput.h"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     const bool haveVideo = video.Create(640, 480, options.windowed || scripted);
     if (!haveVideo) std::fprintf(stderr, "zor: no display: %s\n", video.Error().c_str());
     SdlInput input(video);
+    SdlAudio audio;
     SdlMessageBox box;
     RecordingMessageBox messages(box);
     SdlClock realClock;
@@ -75,6 +77,7 @@ int main(int argc, char** argv) {
     platform.clock = scripted ? static_cast<Clock*>(&virtualClock) : &realClock;
     platform.messages = &messages;
     platform.input = &input;
+    platform.audio = &audio;
     platform.events = scripted || options.frames >= 0 ? static_cast<EventSource*>(&replay) : &input;
 
     std::unique_ptr<ScriptedRunObserver> observer;
