@@ -2,6 +2,7 @@
 // The services the game receives from the machine, gathered for start-up.
 class Clock;
 class EventSource;
+class GlyphRasterizer;
 class InputDevices;
 class MessageBox;
 class Presenter;
@@ -12,4 +13,5 @@ struct PlatformServices {
     MessageBox* messages = nullptr;
     InputDevices* input = nullptr; // null when no input devices could be set up
     EventSource* events = nullptr;
+    GlyphRasterizer* glyphs = nullptr; // null when no fonts can be had: text then draws nothing
 };

@@ -1,6 +1,7 @@
 #include "game/control/GameController.h"
 
 #include "game/control/Globals.h"
+#include "game/gfx/Globals.h"
 #include "game/io/Globals.h"
 #include "game/io/Pen.h"
 
@@ -22,7 +23,9 @@ void CGameController::StartUp() {
     Broadcast(MsgInit);
 }
 
-void CGameController::ReloadPictures() { Broadcast(MsgLoad); }
+void CGameController::ReloadPictures() {
+    Broadcast(MsgLoad);
+}
 
 void CGameController::Update() {
     switch (mode) {
@@ -37,6 +40,13 @@ void CGameController::Update() {
 
 void CGameController::Draw(int) {}
 
-void CGameController::ScreenChange(int newMode) { Draw(newMode); }
+void CGameController::ScreenChange(int newMode) {
+    PixelBuffer* back = gDisplay.lowDDBack.get();
+    if (!back) return;
+    CaptureOld(*back);
+    Draw(newMode);
+    CaptureNew(*back);
+    CrossFade(nullptr, nullptr);
+}
 
 void CGameController::OnTypedChar(uint8_t) {}

@@ -8,7 +8,7 @@
 // An off-screen picture: a platform surface (here a PixelBuffer) with its picture size, cell geometry
 // (a picture may be a horizontal strip of equal cells), clip rectangle and the colour key 0.
 class Surface {
-public:
+  public:
     std::unique_ptr<PixelBuffer> surface;
     int systemMemory = 1; // 1 = system memory; 0 = left to the driver (kept for the loaders' retry rule)
     uint16_t* bits = nullptr;
@@ -30,4 +30,18 @@ public:
     bool CreatePlatformSurface(int w, int h);
     bool Empty() const { return surface == nullptr; }
     Rect CellRect(int n) const { return {n * cellWidth, 0, n * cellWidth + cellWidth, cellHeight}; }
+
+    // Drawing into a destination surface (the game passes *gDisplay.lowDDBack). Copies answer a
+    // BltResult (game/gfx/PixelCopy.h): 0 on success; a refused copy draws nothing.
+    // Cell n with its top-left at (x, y); a cell that does not fit the destination entirely is refused.
+    int BltCell(int x, int y, int n, bool keyed, PixelBuffer& dest);
+    // The same, clipped to clipRect; 0 without drawing when nothing is visible.
+    int BltCellClipped(int x, int y, int n, bool keyed, PixelBuffer& dest);
+    // The clipping of BltCellClipped alone: sets srcRect (within the cell) and dstRect; false when invisible.
+    bool ClipCell(int x, int y);
+    int StretchCell(const Rect& dst, int n, bool keyed, PixelBuffer& dest);
+    int StretchRect(const Rect& dst, const Rect& src, bool keyed, PixelBuffer& dest);
+    // Cell n translucent over the back surface at (x, y), `level` of 31 (FadeTables). Mode 1 leaves key
+    // pixels out; any other mode blends every pixel of the cell.
+    void BlendCell(int x, int y, int n, int mode, int level);
 };

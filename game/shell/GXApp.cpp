@@ -6,19 +6,30 @@
 #include "game/gfx/Display.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/ShowError.h"
+#include "game/gfx/Text.h"
 #include "game/io/Input.h"
 #include "game/shell/Globals.h"
+
+namespace {
+constexpr int kDisplayFontHeight = 32;
+constexpr int kDefaultFontHeight = 16;
+constexpr int kFontWeight = 600;
+} // namespace
 
 bool CGXFrame::LoadFrame(const PlatformServices& platform) {
     gDisplay.fullScreen = 1;
     SetErrorSink(platform.messages);
+    gTextCache.SetRasterizer(platform.glyphs);
     if (!platform.presenter ||
         !InitDisplay(*platform.presenter, *platform.clock, kScreenWidth, kScreenHeight, kScreenDepth)) {
         ShowError("DirectX 초기화에 실패했습니다");
         std::exit(0);
     }
     if (!DICreate(platform.input)) ShowError("Direct Input Create error!!!!");
+    BuildFadeTables();
     gController.StartUp();
+    gDisplayFont = MakeFont(kDisplayFontHeight, kFontWeight, "Comic Sans MS");
+    gDisplay.font = MakeFont(kDefaultFontHeight, kFontWeight, "Arial");
     return true;
 }
 
@@ -63,7 +74,9 @@ void CGXFrame::OnCommand(int command) {
     }
 }
 
-void CGXFrame::OnClose() { PostClose(); }
+void CGXFrame::OnClose() {
+    PostClose();
+}
 
 void CGXApp::OnIdle(Clock& clock, CGXFrame& frame) {
     pacer_.RunFrame(clock, [&frame] {

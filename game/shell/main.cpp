@@ -10,6 +10,7 @@
 #include "platform/RecordingMessageBox.h"
 #include "platform/sdl/DikTable.h"
 #include "platform/sdl/SdlClock.h"
+#include "platform/sdl/SdlGlyphRasterizer.h"
 #include "platform/sdl/SdlHandles.h"
 #include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlMessageBox.h"
@@ -30,7 +31,8 @@ bool LoadScript(const std::string& path, ReplayScript& script, std::string& erro
         return false;
     }
     for (const ReplayStep& step : script.steps) {
-        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) && !DikByName(step.text.c_str())) {
+        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) &&
+            !DikByName(step.text.c_str())) {
             error = path + ": unknown key name " + step.text;
             return false;
         }
@@ -62,6 +64,7 @@ int main(int argc, char** argv) {
     const bool haveVideo = video.Create(640, 480, options.windowed || scripted);
     if (!haveVideo) std::fprintf(stderr, "zor: no display: %s\n", video.Error().c_str());
     SdlInput input(video);
+    SdlGlyphRasterizer glyphs;
     SdlMessageBox box;
     RecordingMessageBox messages(box);
     SdlClock realClock;
@@ -73,6 +76,7 @@ int main(int argc, char** argv) {
     platform.presenter = haveVideo ? &video : nullptr;
     platform.clock = scripted ? static_cast<Clock*>(&virtualClock) : &realClock;
     platform.messages = &messages;
+    platform.glyphs = glyphs.Ready() ? &glyphs : nullptr;
     platform.input = &input;
     platform.events = scripted || options.frames >= 0 ? static_cast<EventSource*>(&replay) : &input;
 
