@@ -23,9 +23,7 @@ void CGameController::StartUp() {
     Broadcast(MsgInit);
 }
 
-void CGameController::ReloadPictures() {
-    Broadcast(MsgLoad);
-}
+void CGameController::ReloadPictures() { Broadcast(MsgLoad); }
 
 void CGameController::Update() {
     switch (mode) {
