@@ -74,9 +74,7 @@ void CGXFrame::OnCommand(int command) {
     }
 }
 
-void CGXFrame::OnClose() {
-    PostClose();
-}
+void CGXFrame::OnClose() { PostClose(); }
 
 void CGXApp::OnIdle(Clock& clock, CGXFrame& frame) {
     pacer_.RunFrame(clock, [&frame] {
