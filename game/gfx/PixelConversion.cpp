@@ -20,6 +20,12 @@ uint16_t PackColorWith(const PixelConversion& pc, uint32_t r, uint32_t g, uint32
 
 uint16_t PackColor(uint32_t r, uint32_t g, uint32_t b) { return PackColorWith(gPixelConversion, r, g, b); }
 
+uint16_t PlaceChannels(uint32_t r, uint32_t g, uint32_t b) {
+    const PixelConversion& pc = gPixelConversion;
+    return static_cast<uint16_t>(((r << pc.redShift) & pc.redMask) | ((g << pc.greenShift) & pc.greenMask) |
+                                 ((b << pc.blueShift) & pc.blueMask));
+}
+
 namespace {
 // Shifts the mask right while its lowest bit is 0, at most 32 times.
 void MeasureMask(uint32_t mask, uint8_t& max, uint8_t& shift) {

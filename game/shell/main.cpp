@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     RecordingMessageBox messages(box);
     SdlClock realClock;
     VirtualClock virtualClock(options.seed);
-    const int lastFrame = options.frames >= 0 ? options.frames - 1 : script.endFrame;
+    const int lastFrame = options.frames >= 0 ? options.frames : script.endFrame;
     SdlReplay replay(input, video, script, lastFrame);
 
     PlatformServices platform;
