@@ -1,5 +1,6 @@
 #pragma once
 // Small PCX and BMP files built byte by byte, for loader tests and fuzz seeds.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -24,9 +25,15 @@ inline std::vector<uint8_t> MakePcx(int bytesPerLine, int height, const std::vec
     PutLe(f, 10, uint32_t(height - 1), 2);
     f[65] = 1;
     PutLe(f, 66, uint32_t(bytesPerLine), 2);
-    f.insert(f.end(), rle.begin(), rle.end());
-    f.push_back(0x0C);
-    for (const Rgb& c : palette) f.insert(f.end(), {c.r, c.g, c.b});
+    f.resize(128 + rle.size() + 1 + 768);
+    std::copy(rle.begin(), rle.end(), f.begin() + 128);
+    size_t at = 128 + rle.size();
+    f[at++] = 0x0C;
+    for (const Rgb& c : palette) {
+        f[at++] = c.r;
+        f[at++] = c.g;
+        f[at++] = c.b;
+    }
     return f;
 }
 
@@ -50,7 +57,9 @@ inline std::vector<uint8_t> MakeBmp(int bits, int width, int height, const std::
         f[54 + i * 4 + 1] = palette[i].g;
         f[54 + i * 4 + 2] = palette[i].r;
     }
-    f.insert(f.end(), rows.begin(), rows.end());
+    const size_t at = f.size();
+    f.resize(at + rows.size());
+    std::copy(rows.begin(), rows.end(), f.begin() + at);
     return f;
 }
 
