@@ -6,6 +6,8 @@
 #include "game/gfx/Archive.h"
 #include "tests/fuzz/FuzzFile.h"
 
+constexpr int kEntriesRead = 4;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static FuzzFile file;
     if (size < 2) return 0;
@@ -23,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         a.FindOffset(name);
         a.FindSize(name);
         a.OffsetAt(i);
-        if (a.ReadEntryAt(i, bytes) && bytes.size() != size_t(a.SizeAt(i))) __builtin_trap();
+        // Reading opens the file each time: a few entries keep the run fast.
+        if (i < kEntriesRead && a.ReadEntryAt(i, bytes) && bytes.size() != size_t(a.SizeAt(i)))
+            __builtin_trap();
     }
     if (a.Count() > 0) a.ExtractAt(0);
     return 0;
