@@ -20,22 +20,23 @@ double ToNanoseconds(double value, benchmark::TimeUnit unit) {
 // Prints as usual and keeps each benchmark's time.
 class CollectingReporter : public benchmark::ConsoleReporter {
   public:
-    explicit CollectingReporter(std::map<std::string, double>& times) : times_(times) {}
+    explicit CollectingReporter(BenchTimes& times) : ConsoleReporter(OO_None), times_(times) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times_[run.run_name.function_name] = ToNanoseconds(run.GetAdjustedRealTime(), run.time_unit);
+                times_[run.run_name.function_name] = {ToNanoseconds(run.GetAdjustedRealTime(), run.time_unit),
+                                                      ToNanoseconds(run.GetAdjustedCPUTime(), run.time_unit)};
     }
 
   private:
-    std::map<std::string, double>& times_;
+    BenchTimes& times_;
 };
 } // namespace
 
-std::map<std::string, double> RunBenchmarks(int argc, char** argv) {
+BenchTimes RunBenchmarks(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    std::map<std::string, double> times;
+    BenchTimes times;
     CollectingReporter reporter(times);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
@@ -46,9 +47,10 @@ void ReportFigure(const std::string& name, double value, const std::string& unit
     std::printf("figure: %s: %.3f %s\n", name.c_str(), value, unit.c_str());
 }
 
-void ReportRatio(const std::map<std::string, double>& times, const std::string& name,
-                 const std::string& numerator, const std::string& denominator) {
+void ReportRatio(const BenchTimes& times, const std::string& name, const std::string& numerator,
+                 const std::string& denominator) {
     const auto n = times.find(numerator);
     const auto d = times.find(denominator);
-    if (n != times.end() && d != times.end() && d->second > 0) ReportFigure(name, n->second / d->second, "x");
+    if (n != times.end() && d != times.end() && d->second.real > 0)
+        ReportFigure(name, n->second.real / d->second.real, "x");
 }

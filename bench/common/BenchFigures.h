@@ -4,13 +4,19 @@
 #include <map>
 #include <string>
 
-// Runs the benchmarks selected on the command line; each one's real time per iteration in nanoseconds,
-// by benchmark name.
-std::map<std::string, double> RunBenchmarks(int argc, char** argv);
+// Per iteration, in nanoseconds.
+struct BenchTiming {
+    double real = 0;
+    double cpu = 0;
+};
+using BenchTimes = std::map<std::string, BenchTiming>;
+
+// Runs the benchmarks selected on the command line; each one's times by benchmark name.
+BenchTimes RunBenchmarks(int argc, char** argv);
 
 // Prints "figure: NAME: VALUE UNIT" (ratios take the unit "x").
 void ReportFigure(const std::string& name, double value, const std::string& unit);
 
-// times[numerator] / times[denominator] as a figure, when both ran.
-void ReportRatio(const std::map<std::string, double>& times, const std::string& name,
-                 const std::string& numerator, const std::string& denominator);
+// The real-time ratio numerator / denominator as a figure, when both ran.
+void ReportRatio(const BenchTimes& times, const std::string& name, const std::string& numerator,
+                 const std::string& denominator);
