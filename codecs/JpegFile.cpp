@@ -20,6 +20,9 @@ constexpr int kGrayComponents = 1;
 constexpr int kRgbComponents = 3;
 constexpr int kCmykComponents = 4;
 constexpr unsigned kChannelMax = 255;
+// Real files have a dozen scans at most; thousands of tiny ones would make one picture decode for minutes.
+constexpr int kMaxScans = 100;
+constexpr const char* kTooManyScans = "JPEG datastream has more than 100 scans";
 
 // The library's error manager followed by the point a fatal error jumps back to.
 struct ErrorManager {
@@ -35,6 +38,13 @@ void ShowLibraryMessage(j_common_ptr cinfo, const char* caption) {
 
 [[noreturn]] void ReportFatal(j_common_ptr cinfo) {
     ShowLibraryMessage(cinfo, kFatalCaption);
+    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
+}
+
+// Called by the library while it reads the data: refuses a stream with too many scans as a fatal error.
+void LimitScans(j_common_ptr cinfo) {
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxScans) return;
+    ShowCodecMessage(kFatalCaption, kTooManyScans);
     std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
@@ -79,6 +89,8 @@ struct Source {
 uint8_t* Decode(const Source& source, uint32_t* width, uint32_t* height) {
     jpeg_decompress_struct cinfo;
     ErrorManager err;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = LimitScans;
     cinfo.err = jpeg_std_error(&err.pub);
     err.pub.error_exit = ReportFatal;
     err.pub.output_message = ShowWarning;
@@ -89,6 +101,7 @@ uint8_t* Decode(const Source& source, uint32_t* width, uint32_t* height) {
         return nullptr;
     }
     jpeg_create_decompress(&cinfo);
+    cinfo.progress = &progress;
     if (source.file)
         jpeg_stdio_src(&cinfo, source.file);
     else

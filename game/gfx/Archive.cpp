@@ -36,11 +36,11 @@ char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool SameNameNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    return true;
+// Names compare without regard to ASCII letter case; other bytes (code page 949) compare as they are.
+std::string FoldCase(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) c = AsciiLower(c);
+    return folded;
 }
 
 std::string_view StoredName(const ArchiveEntry& e) {
@@ -57,6 +57,7 @@ File OpenAt(const std::string& path, int32_t offset) {
 int Archive::Open(const std::string& path) {
     path_ = path;
     count_ = 0;
+    index_.clear();
     File f(std::fopen(path.c_str(), "rb"));
     if (!f || fseeko(f.get(), 0, SEEK_END) != 0) return 0;
     const off_t size = ftello(f.get());
@@ -68,6 +69,7 @@ int Archive::Open(const std::string& path) {
 
 int Archive::LoadDirectory(const uint8_t* directory, int64_t fileSize) {
     count_ = 0;
+    index_.clear();
     const int32_t count = ReadLe32(directory);
     if (count < 0 || count > kMaxEntries || fileSize < kDirectorySize) return 0;
     const int64_t dataEnd = fileSize - kDirectorySize;
@@ -78,15 +80,16 @@ int Archive::LoadDirectory(const uint8_t* directory, int64_t fileSize) {
         e.offset = ReadLe32(slot + kSlotOffsetField);
         e.size = ReadLe32(slot + kSlotSizeField);
         e.usable = e.offset >= 0 && e.size >= 0 && int64_t(e.offset) + e.size <= dataEnd;
+        index_.try_emplace(FoldCase(StoredName(e)), i); // the lower slot wins
     }
     count_ = count;
     return 1;
 }
 
 int Archive::FindIndex(std::string_view name) const {
-    for (int i = 0; i < count_; ++i)
-        if (SameNameNoCase(StoredName(entries_[i]), name)) return i;
-    return -1;
+    if (name.size() > size_t(kNameSize)) return -1;
+    const auto found = index_.find(FoldCase(name));
+    return found == index_.end() ? -1 : found->second;
 }
 
 const ArchiveEntry* Archive::Usable(int index) const {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // One directory slot as stored: a zero-terminated name of at most 31 bytes, the entry's offset from
@@ -55,4 +56,6 @@ class Archive {
     int count_ = 0;
     std::string path_;
     std::array<ArchiveEntry, kMaxEntries> entries_{};
+    // Lower-cased name -> lowest slot carrying it, so a lookup is one hash probe instead of a scan.
+    std::unordered_map<std::string, int> index_;
 };

@@ -16,7 +16,9 @@ constexpr size_t kInfoHeaderSize = 40;
 constexpr size_t kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
 // ReadBmpBitCount reads the file header and the 44 bytes after it.
 constexpr size_t kBitCountReadSize = kFileHeaderSize + 44;
-constexpr size_t kOffBitsAt = 10, kWidthAt = 18, kHeightAt = 22, kBitCountAt = 28;
+constexpr size_t kOffBitsAt = 10, kInfoSizeAt = 14, kWidthAt = 18, kHeightAt = 22, kBitCountAt = 28;
+// The larger information headers (V4 108 bytes, V5 124 bytes) keep the first 40 bytes' layout.
+constexpr uint32_t kMaxInfoHeaderSize = 124;
 constexpr size_t kPaletteEntries = 256;
 constexpr size_t kPaletteEntrySize = 4;
 constexpr int kPalettedBits = 8, kTrueColorBits = 24;
@@ -93,12 +95,16 @@ bool Surface::LowLoadBmp8(Archive* archive, const char* name) {
     }
     const BmpLayout l = ReadLayout(data, 1);
     // Always 256 entries right after the information header, whatever the header's colour count.
-    const bool paletteFits = data.size() >= kHeadersSize + kPaletteEntries * kPaletteEntrySize;
+    const uint32_t infoSize = uint32_t(PictureLe32s(&data[kInfoSizeAt]));
+    const size_t paletteAt =
+        kFileHeaderSize +
+        (infoSize > kInfoHeaderSize && infoSize <= kMaxInfoHeaderSize ? infoSize : kInfoHeaderSize);
+    const bool paletteFits = data.size() >= paletteAt + kPaletteEntries * kPaletteEntrySize;
     if (!CreateSurfaceFor(name, l.width, l.height, l.fits && paletteFits)) return false;
 
     uint16_t palette[kPaletteEntries];
     for (size_t i = 0; i < kPaletteEntries; ++i) {
-        const uint8_t* e = &data[kHeadersSize + i * kPaletteEntrySize];
+        const uint8_t* e = &data[paletteAt + i * kPaletteEntrySize];
         palette[i] = PackColor(e[2], e[1], e[0]);
     }
     int pitch = 0;

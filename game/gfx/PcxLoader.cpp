@@ -16,7 +16,9 @@ constexpr size_t kPaletteBytes = 768;
 constexpr uint8_t kManufacturer = 10;
 constexpr uint8_t kRleEncoding = 1;
 constexpr uint8_t kBitsPerPixel = 8;
-constexpr size_t kEncodingAt = 2, kBitsAt = 3, kYminAt = 6, kYmaxAt = 10, kBytesPerLineAt = 66;
+constexpr size_t kEncodingAt = 2, kBitsAt = 3, kYminAt = 6, kYmaxAt = 10, kPlanesAt = 65,
+                 kBytesPerLineAt = 66;
+constexpr uint8_t kPlanes = 1;
 constexpr uint8_t kRunMark = 0xC0;
 constexpr uint8_t kRunCount = 0x3F;
 // A byte of encoded data yields at most this many pixels (a two-byte run of 63).
@@ -76,7 +78,8 @@ bool Surface::LowLoadPcx256(Archive* archive, const char* name) {
         ShowError("Pcx LOAD ERROR 2 Encoding(%s)", name);
         return false;
     }
-    if (data[kBitsAt] != kBitsPerPixel) {
+    // Several planes of 8 bits are a true-colour picture, not a 256-colour one.
+    if (data[kBitsAt] != kBitsPerPixel || data[kPlanesAt] > kPlanes) {
         ShowError("Pcx LOAD ERROR 3 Not 256(%s)", name);
         return false;
     }

@@ -77,6 +77,49 @@ TEST_F(JpegFileTest, PictureOver4096IsRefused) {
     EXPECT_NE(JpegFile::ReadRgbFromMemory(edge.data(), edge.size(), &w, &h), nullptr);
 }
 
+// A greyscale progressive file of 1 + 1 + 63 + 63 = 128 scans: each AC band sent in two passes.
+std::vector<uint8_t> ManyScanJpeg() {
+    std::vector<jpeg_scan_info> scans;
+    scans.push_back({1, {0}, 0, 0, 0, 1});
+    scans.push_back({1, {0}, 0, 0, 1, 0});
+    for (int k = 1; k < 64; ++k) scans.push_back({1, {0}, k, k, 0, 1});
+    for (int k = 1; k < 64; ++k) scans.push_back({1, {0}, k, k, 1, 0});
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = 8;
+    cinfo.image_height = 8;
+    cinfo.input_components = 1;
+    cinfo.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&cinfo);
+    cinfo.scan_info = scans.data();
+    cinfo.num_scans = int(scans.size());
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<uint8_t> row(8, 77);
+    while (cinfo.next_scanline < 8) {
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&cinfo, &r, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::vector<uint8_t> bytes(out, out + size);
+    std::free(out);
+    return bytes;
+}
+
+// Thousands of tiny scans would make a single picture decode for minutes: more than 100 is refused.
+TEST_F(JpegFileTest, StreamWithTooManyScansIsRefused) {
+    const auto bytes = ManyScanJpeg();
+    uint32_t w = 0, h = 0;
+    EXPECT_EQ(JpegFile::ReadRgbFromMemory(bytes.data(), bytes.size(), &w, &h), nullptr);
+    EXPECT_EQ(log.lines,
+              std::vector<std::string>{"JPEG Fatal Error|JPEG datastream has more than 100 scans"});
+}
+
 // Four-component files are stored inverted; each channel is scaled by K: 200 x 128 / 255 -> 100.
 TEST_F(JpegFileTest, CmykIsConvertedToRgb) {
     std::vector<uint8_t> cmyk;
