@@ -1,9 +1,10 @@
 #include "game/shell/GXApp.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "codecs/CodecMessages.h"
 #include "game/control/Globals.h"
-#include "game/gfx/Archive.h"
 #include "game/gfx/Display.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/ShowError.h"
@@ -13,20 +14,28 @@
 #include "game/shell/Globals.h"
 
 namespace {
-constexpr const char* kMainArchive = "zor.res";
+constexpr const char* kMainArchiveName = "zor.res";
+constexpr const char* kSecondArchiveName = "zor2.res";
+constexpr const char* kLoadingPicture = "loading.pcx";
 
-// The effects are copied out of the main archive; until start-up keeps that archive open for the pictures,
-// it is opened here just for them.
-void LoadSoundEffects() {
-    Archive mainArchive;
-    mainArchive.Open(kMainArchive);
-    LoadEffects(&mainArchive);
+// Puts the loading picture on screen while the rest loads: a plain copy to (0, 0) of the back surface.
+void ShowLoadingPicture() {
+    if (gSparePicture.LoadPcx256(&gMainArchive, kLoadingPicture, 0, 0)) {
+        PixelBuffer& back = *gDisplay.lowDDBack;
+        const PixelBuffer& picture = *gSparePicture.surface;
+        const int w = std::min(picture.Width(), back.Width());
+        const int h = std::min(picture.Height(), back.Height());
+        for (int y = 0; y < h; ++y) std::copy_n(picture.Row(y), w, back.Row(y));
+        DDFlip();
+    }
+    gSparePicture.ReleaseSurface();
 }
 } // namespace
 
 bool CGXFrame::LoadFrame(const PlatformServices& platform) {
     gDisplay.fullScreen = 1;
     SetErrorSink(platform.messages);
+    SetCodecMessageBox(platform.messages);
     if (!platform.presenter ||
         !InitDisplay(*platform.presenter, *platform.clock, kScreenWidth, kScreenHeight, kScreenDepth)) {
         ShowError("DirectX 초기화에 실패했습니다");
@@ -34,7 +43,10 @@ bool CGXFrame::LoadFrame(const PlatformServices& platform) {
     }
     DSCreate(platform.audio); // no sound device: the game runs silent, without a message
     if (!DICreate(platform.input)) ShowError("Direct Input Create error!!!!");
-    LoadSoundEffects();
+    gMainArchive.Open(kMainArchiveName);
+    gSecondArchive.Open(kSecondArchiveName);
+    ShowLoadingPicture();
+    LoadEffects(&gMainArchive); // after the fade tables, once they exist
     gController.StartUp();
     return true;
 }
@@ -80,7 +92,9 @@ void CGXFrame::OnCommand(int command) {
     }
 }
 
-void CGXFrame::OnClose() { PostClose(); }
+void CGXFrame::OnClose() {
+    PostClose();
+}
 
 void CGXApp::OnIdle(Clock& clock, CGXFrame& frame) {
     pacer_.RunFrame(clock, [&frame] {
