@@ -7,7 +7,6 @@
 #include "game/io/Effects.h"
 #include "game/io/Globals.h"
 #include "game/io/SoundDevice.h"
-#include "game/io/SoundLevels.h"
 #include "game/io/Wave.h"
 #include "tests/sound/CapturingBox.h"
 #include "tests/sound/FakeAudioDevice.h"
@@ -116,17 +115,6 @@ TEST_F(WithDevice, SetParamsResamplesPansAndSetsTheLevelInDecibels) {
     EXPECT_FLOAT_EQ(e.left, 1);
     EXPECT_FLOAT_EQ(e.right, 0);
     EXPECT_FLOAT_EQ(e.volume, 0);
-}
-
-TEST(SoundLevels, HundredthsOfADecibelBecomeGains) {
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(0), 1);
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(-2000), 0.1f);
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(-600), 0.50118723f);
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(-10000), 0);
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(-20000), 0);
-    EXPECT_FLOAT_EQ(PanFromHundredthsDb(10000).left, 0);
-    EXPECT_FLOAT_EQ(PanFromHundredthsDb(-4000).right, 0.01f);
-    EXPECT_FLOAT_EQ(PanFromHundredthsDb(-4000).left, 1);
 }
 
 TEST_F(WithDevice, PlayHandsEveryRequestToTheEffectsOwnChannel) {
