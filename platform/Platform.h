@@ -3,6 +3,7 @@
 class AudioDevice;
 class Clock;
 class EventSource;
+class GlyphRasterizer;
 class InputDevices;
 class MessageBox;
 class Presenter;
@@ -14,4 +15,5 @@ struct PlatformServices {
     InputDevices* input = nullptr; // null when no input devices could be set up
     EventSource* events = nullptr;
     AudioDevice* audio = nullptr; // opened by the game; null runs it silent
+    GlyphRasterizer* glyphs = nullptr; // null when no fonts can be had: text then draws nothing
 };

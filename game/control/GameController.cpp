@@ -1,6 +1,7 @@
 #include "game/control/GameController.h"
 
 #include "game/control/Globals.h"
+#include "game/gfx/Globals.h"
 #include "game/io/Globals.h"
 #include "game/io/Pen.h"
 
@@ -37,6 +38,13 @@ void CGameController::Update() {
 
 void CGameController::Draw(int) {}
 
-void CGameController::ScreenChange(int newMode) { Draw(newMode); }
+void CGameController::ScreenChange(int newMode) {
+    PixelBuffer* back = gDisplay.lowDDBack.get();
+    if (!back) return;
+    CaptureOld(*back);
+    Draw(newMode);
+    CaptureNew(*back);
+    CrossFade(nullptr, nullptr);
+}
 
 void CGameController::OnTypedChar(uint8_t) {}
