@@ -14,7 +14,7 @@ struct PcmSamples {
 
 // The sound output the game needs: effects, each on a channel of its own, and one piece of music.
 class AudioDevice {
-public:
+  public:
     virtual ~AudioDevice() = default;
 
     // Opens the default output with `effectChannels` channels kept for effects; false when there is no sound.

@@ -6,9 +6,9 @@
 #include "game/io/Globals.h"
 
 const char* const kEffectFiles[kEffectCount] = {
-    "logo.wav",     "Clear.wav",    "Rank.wav",     "CardOpen.wav",  "CardReturn.wav",
-    "CardSuccess.wav", "Fail1.wav", "Fail2.wav",    "Success1.wav",  "Success2.wav",
-    "Success3.wav", "Success4.wav", "GameOver1.wav", "MouseOver.wav", "MouseClick.wav"};
+    "logo.wav",        "Clear.wav",    "Rank.wav",      "CardOpen.wav",  "CardReturn.wav",
+    "CardSuccess.wav", "Fail1.wav",    "Fail2.wav",     "Success1.wav",  "Success2.wav",
+    "Success3.wav",    "Success4.wav", "GameOver1.wav", "MouseOver.wav", "MouseClick.wav"};
 
 void LoadEffects(const Archive* archive) {
     for (int id = 0; id < kEffectCount; ++id) gEffects[id].Create(archive, kEffectFiles[id]);
@@ -29,6 +29,10 @@ bool PlayEffect(std::string_view file) {
     return false;
 }
 
-void PlaySuccessEffect() { PlayEffect(static_cast<EffectId>(EffectSuccess1 + GameRand() % kSuccessEffects)); }
+void PlaySuccessEffect() {
+    PlayEffect(static_cast<EffectId>(EffectSuccess1 + GameRand() % kSuccessEffects));
+}
 
-void PlayFailEffect() { PlayEffect(static_cast<EffectId>(EffectFail1 + GameRand() % kFailEffects)); }
+void PlayFailEffect() {
+    PlayEffect(static_cast<EffectId>(EffectFail1 + GameRand() % kFailEffects));
+}

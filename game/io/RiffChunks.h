@@ -27,6 +27,6 @@ struct RiffChunk {
 };
 
 // Looks for the chunk `id` among the chunks laid end to end from `begin` up to `end` (`end` within `bytes`).
-// The chunk found is answered even when its declared size runs past `end`; another chunk that does so ends the
-// search, since nothing behind it can be trusted.
+// The chunk found is answered even when its declared size runs past `end`; another chunk that does so ends
+// the search, since nothing behind it can be trusted.
 std::optional<RiffChunk> FindChunk(std::span<const uint8_t> bytes, size_t begin, size_t end, uint32_t id);

@@ -13,11 +13,12 @@ constexpr size_t kExtensibleRecordSize = 22;
 constexpr size_t kSubFormatOffset = 6; // valid bits (2), channel mask (4), then the sub-format GUID
 // The GUID of PCM samples inside an extensible format record.
 constexpr std::array<uint8_t, 16> kPcmSubFormat = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
-                                                  0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+                                                   0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
 bool IsPcm(const WaveFormat& format) {
     if (format.formatTag == WaveFormat::kTagPcm) return true;
-    if (format.formatTag != WaveFormat::kTagExtensible || format.extra.size() < kExtensibleRecordSize) return false;
+    if (format.formatTag != WaveFormat::kTagExtensible || format.extra.size() < kExtensibleRecordSize)
+        return false;
     const uint16_t validBits = static_cast<uint16_t>(format.extra[0] | format.extra[1] << 8);
     return validBits == format.bitsPerSample &&
            std::equal(kPcmSubFormat.begin(), kPcmSubFormat.end(), format.extra.begin() + kSubFormatOffset);
@@ -29,7 +30,8 @@ bool IsPlayableFormat(const WaveFormat& format) {
     const bool channelsOk = format.channels == 1 || format.channels == 2;
     return IsPcm(format) && sampleSizeOk && channelsOk &&
            format.blockAlign == format.channels * format.bitsPerSample / 8 &&
-           format.samplesPerSec >= SoundEffect::kMinFrequency && format.samplesPerSec <= SoundEffect::kMaxFrequency;
+           format.samplesPerSec >= SoundEffect::kMinFrequency &&
+           format.samplesPerSec <= SoundEffect::kMaxFrequency;
 }
 
 PcmSamples SoundEffect::Samples(int rate) const {
@@ -81,7 +83,8 @@ void SoundEffect::SetParams(int frequency, int pan, int volume) {
     if (frequency != frequency_ && frequency >= kMinFrequency && frequency <= kMaxFrequency &&
         lowDSound->SetSamples(m_pDSB, Samples(frequency)))
         frequency_ = frequency;
-    const PanGains gains = PanFromHundredthsDb(std::clamp(pan, -kMaxPanStep, kMaxPanStep) * kPanStepHundredthsDb);
+    const PanGains gains =
+        PanFromHundredthsDb(std::clamp(pan, -kMaxPanStep, kMaxPanStep) * kPanStepHundredthsDb);
     lowDSound->SetPan(m_pDSB, gains.left, gains.right);
     const int level = std::clamp(volume, 0, kFullVolume) * kVolumeStepHundredthsDb + kSilentHundredthsDb;
     lowDSound->SetVolume(m_pDSB, GainFromHundredthsDb(level));

@@ -11,7 +11,7 @@ struct WaveFormat;
 // One sound effect: its own channel of the sound device, loaded once and kept. Playing it again while it
 // sounds starts it over, so an effect never sounds twice at once.
 class SoundEffect {
-public:
+  public:
     static constexpr int kMinFrequency = 100;
     static constexpr int kMaxFrequency = 200000;
     static constexpr int kMaxPanStep = 10;
@@ -26,7 +26,8 @@ public:
     // CreateFromWave, and "Wave.Load( %s )" when the entry cannot be read.
     int Create(const Archive* archive, const char* name);
     // Puts a wave already read into a new channel, at its own rate, centred, at full level. 1 on success; 0
-    // without a message when there is no sound device; 0 with the matching message when the device refuses it.
+    // without a message when there is no sound device; 0 with the matching message when the device refuses
+    // it.
     int CreateFromWave(const Wave& wave);
     // frequency in samples per second; pan in steps of 10 dB (-10..10, 0 is centre); volume in percent.
     void SetParams(int frequency, int pan, int volume);
@@ -36,7 +37,7 @@ public:
     void Release();
     bool Loaded() const { return m_pDSB != kNoBuffer; }
 
-private:
+  private:
     static constexpr int kNoBuffer = -1;
     PcmSamples Samples(int rate) const;
 

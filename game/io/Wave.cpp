@@ -74,7 +74,8 @@ int Wave::LoadBytes(std::span<const uint8_t> bytes, int entryOffset) {
     }
     const auto data = FindChunk(bytes, kRiffChunksOffset, riffEnd, FourCC("data"));
     if (!data) {
-        ShowError("2 %d %d", entryOffset, static_cast<int>(int64_t{entryOffset} + int64_t{kRiffChunksOffset}));
+        ShowError("2 %d %d", entryOffset,
+                  static_cast<int>(int64_t{entryOffset} + int64_t{kRiffChunksOffset}));
         ShowError("OPENFILE3");
         Free();
         return kWaveNoData;

@@ -31,7 +31,7 @@ enum WaveResult {
 class Archive;
 
 class Wave {
-public:
+  public:
     // Reads the entry `name` of the archive in place, or the file `name` when there is no archive.
     int Load(const char* name, const Archive* archive);
     // Reads a WAV held in memory. `entryOffset` is where these bytes start inside their archive; the message
@@ -43,7 +43,7 @@ public:
     const std::vector<uint8_t>& Data() const { return data_; }
     uint32_t Size() const { return size_; }
 
-private:
+  private:
     void Free();
     bool ReadFormat(std::span<const uint8_t> bytes, size_t riffEnd);
 

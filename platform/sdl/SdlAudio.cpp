@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <cmath>
+#include <cstring>
 
 namespace {
 constexpr int kMixBufferFrames = 1024;
@@ -11,7 +12,9 @@ constexpr int kPanLevels = 255;
 constexpr size_t kMaxEffectBytes = size_t{64} << 20;
 constexpr int kOutputFrameBytes = SdlAudio::kOutputChannels * 2;
 
-SDL_AudioFormat SourceFormat(int bitsPerSample) { return bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB; }
+SDL_AudioFormat SourceFormat(int bitsPerSample) {
+    return bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+}
 
 uint8_t Level(float gain, int full) {
     const float clamped = gain < 0 ? 0 : (gain > 1 ? 1 : gain);
@@ -20,32 +23,49 @@ uint8_t Level(float gain, int full) {
 
 // Converts `pcm` to the output format and rate; false when it cannot or the result would be too large.
 bool Convert(const PcmSamples& pcm, std::vector<uint8_t>& out) {
-    if (pcm.rate <= 0 || pcm.channels <= 0 || (pcm.bitsPerSample != 8 && pcm.bitsPerSample != 16)) return false;
+    if (pcm.rate <= 0 || pcm.channels <= 0 || (pcm.bitsPerSample != 8 && pcm.bitsPerSample != 16))
+        return false;
     const size_t frameBytes = static_cast<size_t>(pcm.channels) * (pcm.bitsPerSample / 8);
-    const size_t frames = pcm.bytes / frameBytes;
-    const double outFrames = static_cast<double>(frames) * SdlAudio::kOutputRate / pcm.rate;
-    if (frames == 0 || outFrames * kOutputFrameBytes > kMaxEffectBytes) return false;
-    SDL_AudioStream* stream = SDL_NewAudioStream(SourceFormat(pcm.bitsPerSample), pcm.channels, pcm.rate,
-                                                 AUDIO_S16SYS, SdlAudio::kOutputChannels, SdlAudio::kOutputRate);
-    if (!stream) return false;
-    bool ok = SDL_AudioStreamPut(stream, pcm.data, static_cast<int>(frames * frameBytes)) == 0 &&
-              SDL_AudioStreamFlush(stream) == 0;
-    if (ok) {
-        const int available = SDL_AudioStreamAvailable(stream);
-        out.resize(static_cast<size_t>(available));
-        ok = available > 0 && SDL_AudioStreamGet(stream, out.data(), available) == available;
-    }
-    SDL_FreeAudioStream(stream);
-    return ok;
+    const size_t bytes = pcm.bytes / frameBytes * frameBytes;
+    SDL_AudioCVT cvt;
+    if (bytes == 0 ||
+        SDL_BuildAudioCVT(&cvt, SourceFormat(pcm.bitsPerSample), static_cast<Uint8>(pcm.channels), pcm.rate,
+                          AUDIO_S16SYS, SdlAudio::kOutputChannels, SdlAudio::kOutputRate) < 0)
+        return false;
+    // The conversion works in place in a buffer large enough for every step.
+    const size_t workBytes = bytes * static_cast<size_t>(cvt.len_mult);
+    if (workBytes / static_cast<size_t>(cvt.len_mult) != bytes || workBytes > kMaxEffectBytes) return false;
+    out.assign(pcm.data, pcm.data + bytes);
+    if (!cvt.needed) return true;
+    out.resize(workBytes);
+    cvt.buf = out.data();
+    cvt.len = static_cast<int>(bytes);
+    if (SDL_ConvertAudio(&cvt) != 0) return false;
+    out.resize(static_cast<size_t>(cvt.len_cvt) / kOutputFrameBytes * kOutputFrameBytes);
+    return !out.empty();
+}
+
+// A Standard MIDI File, or one wrapped in a RIFF "RMID" form; the synthesizer itself takes any bytes.
+bool StartsAsMidi(SDL_RWops* file) {
+    char magic[4] = {};
+    const bool read = SDL_RWread(file, magic, sizeof magic, 1) == 1;
+    if (!read || SDL_RWseek(file, 0, RW_SEEK_SET) != 0) return false;
+    return std::memcmp(magic, "MThd", sizeof magic) == 0 || std::memcmp(magic, "RIFF", sizeof magic) == 0;
 }
 } // namespace
 
-void SdlAudio::ChunkDeleter::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
-void SdlAudio::MusicDeleter::operator()(_Mix_Music* music) const { Mix_FreeMusic(music); }
+void SdlAudio::ChunkDeleter::operator()(Mix_Chunk* chunk) const {
+    Mix_FreeChunk(chunk);
+}
+void SdlAudio::MusicDeleter::operator()(_Mix_Music* music) const {
+    Mix_FreeMusic(music);
+}
 
 SdlAudio::SdlAudio() = default;
 
-SdlAudio::~SdlAudio() { Close(); }
+SdlAudio::~SdlAudio() {
+    Close();
+}
 
 bool SdlAudio::Open(int effectChannels) {
     if (open_ || effectChannels <= 0) return false;
@@ -128,12 +148,18 @@ bool SdlAudio::LoadMusic(const std::string& path) {
     CloseMusic();
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     if (!file) return false;
+    if (!StartsAsMidi(file)) {
+        SDL_RWclose(file);
+        return false;
+    }
     // Always read as MIDI, whatever the bytes look like: the music directory holds sequencer files only.
     music_.reset(Mix_LoadMUSType_RW(file, MUS_MID, SDL_TRUE));
     return music_ != nullptr;
 }
 
-bool SdlAudio::PlayMusicOnce() { return music_ && Mix_PlayMusic(music_.get(), 0) == 0; }
+bool SdlAudio::PlayMusicOnce() {
+    return music_ && Mix_PlayMusic(music_.get(), 0) == 0;
+}
 
 void SdlAudio::CloseMusic() {
     if (!open_) return;

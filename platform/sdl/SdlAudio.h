@@ -11,7 +11,7 @@ struct _Mix_Music;
 // The sound output on SDL2_mixer: every effect owns one reserved mixer channel, so playing it again restarts
 // it; music is a MIDI file rendered by FluidSynth with the General MIDI soundfont named below.
 class SdlAudio : public AudioDevice {
-public:
+  public:
     static constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
     static constexpr int kOutputRate = 44100;
     static constexpr int kOutputChannels = 2; // 16-bit signed samples in the machine's byte order
@@ -33,7 +33,7 @@ public:
     bool PlayMusicOnce() override;
     void CloseMusic() override;
 
-private:
+  private:
     struct ChunkDeleter {
         void operator()(Mix_Chunk* chunk) const;
     };

@@ -7,7 +7,7 @@
 
 // Collects the error boxes shown while it lives.
 class CapturingBox : public MessageBox {
-public:
+  public:
     CapturingBox() { SetErrorSink(this); }
     ~CapturingBox() override { SetErrorSink(nullptr); }
     void Show(std::string_view, std::string_view text) override { texts.emplace_back(text); }

@@ -6,7 +6,7 @@
 
 // Records what the game asks of the sound device.
 class FakeAudioDevice : public AudioDevice {
-public:
+  public:
     struct Effect {
         bool inUse = false;
         std::vector<uint8_t> samples;

@@ -36,11 +36,13 @@ TEST(FindMusic, KeepsTheFirstHundredNames) {
     EXPECT_EQ(found.back(), root + "/099.mid");
 }
 
-TEST(FindMusic, MissingDirectoryGivesNothing) { EXPECT_TRUE(FindMusic("/nonexistent/mid").empty()); }
+TEST(FindMusic, MissingDirectoryGivesNothing) {
+    EXPECT_TRUE(FindMusic("/nonexistent/mid").empty());
+}
 
 // Runs in a scratch current directory, the way the game looks for "mid".
 class RandomMusic : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         old = fs::current_path();
         fs::current_path(fs::path(dir.Path("x")).parent_path());
@@ -67,8 +69,8 @@ TEST_F(RandomMusic, OnePieceRestartsFromItsBeginningEveryTime) {
     dir.Write("mid/Only.MID", {1});
     PlayRandomMusic();
     PlayRandomMusic();
-    EXPECT_EQ(device.musicLog, (std::vector<std::string>{"close", "close", "load mid/Only.MID", "play", "close",
-                                                         "close", "load mid/Only.MID", "play"}));
+    EXPECT_EQ(device.musicLog, (std::vector<std::string>{"close", "close", "load mid/Only.MID", "play",
+                                                         "close", "close", "load mid/Only.MID", "play"}));
 }
 
 TEST_F(RandomMusic, PicksRandModCount) {

@@ -7,7 +7,6 @@
 #include "game/io/Effects.h"
 #include "game/io/Globals.h"
 #include "game/io/SoundDevice.h"
-#include "game/io/SoundLevels.h"
 #include "game/io/Wave.h"
 #include "tests/sound/CapturingBox.h"
 #include "tests/sound/FakeAudioDevice.h"
@@ -17,11 +16,12 @@
 
 namespace {
 std::vector<uint8_t> Wav(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits, size_t dataBytes) {
-    return RiffWave({{"fmt ", FmtBody(tag, channels, rate, bits)}, {"data", std::vector<uint8_t>(dataBytes, 0x40)}});
+    return RiffWave(
+        {{"fmt ", FmtBody(tag, channels, rate, bits)}, {"data", std::vector<uint8_t>(dataBytes, 0x40)}});
 }
 
 class WithDevice : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_EQ(DSCreate(&device), 1); }
     void TearDown() override { ReleaseSound(); }
 
@@ -70,8 +70,8 @@ TEST_P(EffectFormats, PlayableFormatsAreTakenOthersRefusedWithTheMessage) {
     SoundEffect effect;
     EXPECT_EQ(CreateFrom(effect, c.bytes), c.accepted ? 1 : 0);
     EXPECT_EQ(effect.Loaded(), c.accepted);
-    EXPECT_EQ(box.texts,
-              c.accepted ? std::vector<std::string>{} : std::vector<std::string>{"lowDSound->CreateSoundBuffer\r\n"});
+    EXPECT_EQ(box.texts, c.accepted ? std::vector<std::string>{}
+                                    : std::vector<std::string>{"lowDSound->CreateSoundBuffer\r\n"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, EffectFormats,
@@ -117,17 +117,6 @@ TEST_F(WithDevice, SetParamsResamplesPansAndSetsTheLevelInDecibels) {
     EXPECT_FLOAT_EQ(e.volume, 0);
 }
 
-TEST(SoundLevels, HundredthsOfADecibelBecomeGains) {
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(0), 1);
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(-2000), 0.1f);
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(-600), 0.50118723f);
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(-10000), 0);
-    EXPECT_FLOAT_EQ(GainFromHundredthsDb(-20000), 0);
-    EXPECT_FLOAT_EQ(PanFromHundredthsDb(10000).left, 0);
-    EXPECT_FLOAT_EQ(PanFromHundredthsDb(-4000).right, 0.01f);
-    EXPECT_FLOAT_EQ(PanFromHundredthsDb(-4000).left, 1);
-}
-
 TEST_F(WithDevice, PlayHandsEveryRequestToTheEffectsOwnChannel) {
     SoundEffect first, second;
     ASSERT_EQ(CreateFrom(first, Wav(1, 1, 11025, 8, 4)), 1);
@@ -153,15 +142,15 @@ TEST_F(WithDevice, DeviceFailuresShowTheirMessages) {
 }
 
 class EffectTable : public WithDevice {
-protected:
+  protected:
     void SetUp() override {
         WithDevice::SetUp();
         ArchiveWriter writer;
         for (int id = 0; id < kEffectCount; ++id) {
             if (id == EffectRank) continue;
             const bool noData = id == EffectCardOpen;
-            writer.Add(kEffectFiles[id], noData ? RiffWave({{"fmt ", FmtBody(1, 1, 8000, 8)}})
-                                                : Wav(1, 1, 8000 + id, 8, 4));
+            writer.Add(kEffectFiles[id],
+                       noData ? RiffWave({{"fmt ", FmtBody(1, 1, 8000, 8)}}) : Wav(1, 1, 8000 + id, 8, 4));
         }
         ASSERT_TRUE(writer.WriteTo(dir.Path("zor.res")));
         ASSERT_EQ(archive.Open(dir.Path("zor.res")), 1);
@@ -174,10 +163,10 @@ TEST_F(EffectTable, LoadsInOrderAndAFailureGoesOnWithTheNext) {
     CapturingBox box;
     LoadEffects(&archive);
     const int cardOpenOffset = archive.FindOffset("CardOpen.wav");
-    EXPECT_EQ(box.texts, (std::vector<std::string>{
-                             "Wave.Load( Rank.wav )\r\n",
-                             "2 " + std::to_string(cardOpenOffset) + " " + std::to_string(cardOpenOffset + 12) + "\r\n",
-                             "OPENFILE3\r\n", "Wave.Load( CardOpen.wav )\r\n"}));
+    EXPECT_EQ(box.texts, (std::vector<std::string>{"Wave.Load( Rank.wav )\r\n",
+                                                   "2 " + std::to_string(cardOpenOffset) + " " +
+                                                       std::to_string(cardOpenOffset + 12) + "\r\n",
+                                                   "OPENFILE3\r\n", "Wave.Load( CardOpen.wav )\r\n"}));
     ASSERT_EQ(device.effects.size(), size_t{kEffectCount - 2});
     EXPECT_EQ(device.effects.front().rate, 8000 + EffectLogo);
     EXPECT_EQ(device.effects.back().rate, 8000 + EffectMouseClick);
