@@ -1,0 +1,7 @@
+#include "tools/artgen/Art.h"
+#include "tools/artgen/Paint.h"
+namespace Art {
+void Title(cairo_t* cr, const AssetSpec& spec) { Paint::RoundRect(cr,1,1,spec.width-2,spec.height-2,6); Paint::Set(cr, Paint::Hex(0x88AAEE)); cairo_fill(cr);}
+void TitleEtc(cairo_t* cr, const AssetSpec& spec) { Paint::RoundRect(cr,1,1,spec.width-2,spec.height-2,6); Paint::Set(cr, Paint::Hex(0x88AAEE)); cairo_fill(cr);}
+void Select6(cairo_t* cr, const AssetSpec& spec) { Paint::RoundRect(cr,1,1,spec.width-2,spec.height-2,6); Paint::Set(cr, Paint::Hex(0x88AAEE)); cairo_fill(cr);}
+}
