@@ -106,6 +106,64 @@ void Night(cairo_t* cr, int w, int h, uint32_t seed) {
         Twinkle(cr, dice.Range(0, w), dice.Range(0, h), dice.Range(4, 8), Hex(0xFFF4C2, 0.9));
 }
 
+void MiniPicture(cairo_t* cr, double x, double y, double w, double h, int variant) {
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_clip(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, w / 100.0, h / 75.0);
+    const uint32_t skies[] = {0x8FDDFB, 0xFFC9A8, 0xB8E8FF, 0xC9B8FF};
+    VGradient(cr, 0, 75, Hex(skies[variant % 4]), Hex(0xFFFFFF));
+    cairo_paint(cr);
+    // Sun, or a moon in the evening variant
+    Circle(cr, variant % 3 == 1 ? 20 : 80, 16, 9);
+    FillStroke(cr, Hex(variant % 4 == 3 ? 0xFFF4C2 : Theme::kSun), Hex(Theme::kInk), 1.2);
+    if (variant % 2 == 0) {
+        Cloud(cr, 40, 16, 10);
+        Set(cr, Hex(0xFFFFFF, 0.95));
+        cairo_fill(cr);
+    }
+    // Ground
+    cairo_move_to(cr, 0, 55);
+    cairo_curve_to(cr, 30, 48, 70, 60, 100, 52);
+    cairo_line_to(cr, 100, 75);
+    cairo_line_to(cr, 0, 75);
+    cairo_close_path(cr);
+    FillStroke(cr, Hex(Theme::kGrass), Hex(Theme::kInk), 1.2);
+    // House
+    cairo_rectangle(cr, 22, 38, 26, 20);
+    FillStroke(cr, Hex(variant % 2 ? 0xFFE3A3 : Theme::kCream), Hex(Theme::kInk), 1.2);
+    cairo_move_to(cr, 18, 39);
+    cairo_line_to(cr, 35, 25);
+    cairo_line_to(cr, 52, 39);
+    cairo_close_path(cr);
+    FillStroke(cr, Hex(variant % 3 == 2 ? Theme::kBlue : Theme::kCoral), Hex(Theme::kInk), 1.2);
+    cairo_rectangle(cr, 31, 47, 8, 11);
+    FillStroke(cr, Hex(0xA0522D), Hex(Theme::kInk), 1);
+    if (variant % 4 != 1) {
+        cairo_rectangle(cr, 25, 42, 5, 5);
+        FillStroke(cr, Hex(0x9AD9FF), Hex(Theme::kInk), 0.8);
+    }
+    // Tree
+    cairo_rectangle(cr, 72, 42, 5, 14);
+    FillStroke(cr, Hex(0xA0522D), Hex(Theme::kInk), 1);
+    Circle(cr, 74.5, 36, 11);
+    FillStroke(cr, Hex(variant % 4 == 2 ? 0xFF9F1C : 0x4CB944), Hex(Theme::kInk), 1.2);
+    if (variant % 3 == 0) {
+        Circle(cr, 70, 34, 2.2);
+        Circle(cr, 79, 38, 2.2);
+        Set(cr, Hex(0xE63946));
+        cairo_fill(cr);
+    }
+    // Flowers
+    for (int i = 0; i < 3 + variant % 3; ++i) {
+        Circle(cr, 8 + i * 9, 66 + (i % 2) * 3, 2);
+        Set(cr, Hex(i % 2 ? Theme::kPink : 0xFFFFFF));
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+}
+
 void GameLogo(cairo_t* cr, double cx, double cy, double size) {
     const char* letters[] = {"Z", "O", "R"};
     const uint32_t colours[] = {Theme::kCoral, Theme::kSun, Theme::kBlue};

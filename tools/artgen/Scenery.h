@@ -39,6 +39,10 @@ void Confetti(cairo_t* cr, double x, double y, double w, double h, int count, ui
 // A starry night sky.
 void Night(cairo_t* cr, int w, int h, uint32_t seed);
 
+// A tiny landscape (sky, sun, house, tree) inside the rectangle; variants differ in small details,
+// the way the game's picture pairs do. Clipped to the rectangle.
+void MiniPicture(cairo_t* cr, double x, double y, double w, double h, int variant);
+
 // The game's name in its logo lettering, centred at (cx, cy); size is the letter height in pixels.
 void GameLogo(cairo_t* cr, double cx, double cy, double size);
 
