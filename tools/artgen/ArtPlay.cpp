@@ -131,12 +131,12 @@ void Life(cairo_t* cr, const AssetSpec&) {
 
 void GameOver1(cairo_t* cr, const AssetSpec& spec) {
     FramePiece(cr, 0, 427);
-    GameOverPlate(cr, 14, 3, spec.width - 18, spec.height - 6, "1P", Theme::kCoral);
+    GameOverPlate(cr, 3, 3, spec.width - 7, spec.height - 6, "1P", Theme::kCoral);
 }
 
 void GameOver2(cairo_t* cr, const AssetSpec& spec) {
     FramePiece(cr, 371, 426);
-    GameOverPlate(cr, 44, 3, spec.width - 50, spec.height - 6, "2P", Theme::kBlue);
+    GameOverPlate(cr, 42, 3, spec.width - 45, spec.height - 6, "2P", Theme::kBlue);
 }
 
 } // namespace Art
