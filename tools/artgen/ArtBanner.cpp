@@ -54,7 +54,7 @@ void BonusPanel(cairo_t* cr, int choice) {
     head.outline = Hex(Theme::kInk);
     head.outlineWidth = 4;
     head.shadow = 2;
-    Text(cr, choice == 2 ? "보너스 끝!" : "보너스 성공!", kW / 2, 22, head);
+    Text(cr, "보너스 결과", kW / 2, 22, head);
     if (choice == 2) {
         RoundRect(cr, 10, 48, kW - 20, 36, 12);
         FillStroke(cr, Hex(0x9AA3B8), Hex(Theme::kInk), 2.5);
