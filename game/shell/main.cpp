@@ -30,7 +30,8 @@ bool LoadScript(const std::string& path, ReplayScript& script, std::string& erro
         return false;
     }
     for (const ReplayStep& step : script.steps) {
-        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) && !DikByName(step.text.c_str())) {
+        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) &&
+            !DikByName(step.text.c_str())) {
             error = path + ": unknown key name " + step.text;
             return false;
         }
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
     RecordingMessageBox messages(box);
     SdlClock realClock;
     VirtualClock virtualClock(options.seed);
-    const int lastFrame = options.frames >= 0 ? options.frames - 1 : script.endFrame;
+    const int lastFrame = options.frames >= 0 ? options.frames : script.endFrame;
     SdlReplay replay(input, video, script, lastFrame);
 
     PlatformServices platform;
