@@ -101,7 +101,9 @@ void StageReadyGo(cairo_t* cr, const AssetSpec& spec) {
     });
 }
 
-void BonusStart(cairo_t* cr, const AssetSpec&) { LowerStrip(cr, "보너스 카드 놀이!", Theme::kMint, 28); }
+void BonusStart(cairo_t* cr, const AssetSpec&) {
+    LowerStrip(cr, "보너스 카드 놀이!", Theme::kMint, 28);
+}
 
 void GameOverBand(cairo_t* cr, const AssetSpec& spec) {
     const double w = spec.width, h = spec.height;
@@ -129,7 +131,9 @@ void GameOverBand(cairo_t* cr, const AssetSpec& spec) {
     Text(cr, "G A M E   O V E R", w / 2, 100, small);
 }
 
-void BonusMsg(cairo_t* cr, const AssetSpec&) { BonusPanel(cr, 0); }
+void BonusMsg(cairo_t* cr, const AssetSpec&) {
+    BonusPanel(cr, 0);
+}
 
 void BonusMdn(cairo_t* cr, const AssetSpec& spec) {
     ForEachCell(cr, spec, [](cairo_t* c, int i) {

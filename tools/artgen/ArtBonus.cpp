@@ -10,10 +10,12 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kCardW = 60, kCardH = 75;
 constexpr double kCx = kCardW / 2, kCy = kCardH / 2;
 
-void CardShape(cairo_t* cr) { RoundRect(cr, 1.5, 1.5, kCardW - 3, kCardH - 3, 8); }
+void CardShape(cairo_t* cr) {
+    RoundRect(cr, 1.5, 1.5, kCardW - 3, kCardH - 3, 8);
+}
 
 void CardBack(cairo_t* cr, int design) {
-    static constexpr uint32_t kColours[] = {Theme::kCoral, Theme::kBlue,   Theme::kMint, Theme::kPurple,
+    static constexpr uint32_t kColours[] = {Theme::kCoral,  Theme::kBlue, Theme::kMint, Theme::kPurple,
                                             Theme::kOrange, Theme::kPink, 0x4CB944};
     const Colour base = Hex(kColours[design]);
     CardShape(cr);

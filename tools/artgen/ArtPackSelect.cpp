@@ -10,8 +10,8 @@ struct Button {
 };
 // The seven buttons of the screen, inclusive rectangles: first, previous, next, last, one player,
 // two players, back.
-constexpr Button kButtons[] = {{16, 353, 55, 386},   {60, 353, 99, 386},   {272, 353, 311, 386},
-                               {316, 353, 355, 386}, {15, 426, 204, 461},  {225, 426, 414, 461},
+constexpr Button kButtons[] = {{16, 353, 55, 386},   {60, 353, 99, 386},  {272, 353, 311, 386},
+                               {316, 353, 355, 386}, {15, 426, 204, 461}, {225, 426, 414, 461},
                                {435, 426, 624, 461}};
 constexpr int kArrowButtons = 4;
 const char* const kWideLabels[] = {"혼자 하기", "둘이 하기", "돌아가기"};
@@ -124,7 +124,9 @@ void HighlightSprites(cairo_t* cr, const AssetSpec& spec, int first) {
 }
 } // namespace
 
-void LoadBack(cairo_t* cr, const AssetSpec&) { PackScreen(cr, -1); }
+void LoadBack(cairo_t* cr, const AssetSpec&) {
+    PackScreen(cr, -1);
+}
 
 void LoadStar(cairo_t* cr, const AssetSpec& spec) {
     const double c = spec.width / 2.0;
@@ -138,8 +140,12 @@ void LoadStar(cairo_t* cr, const AssetSpec& spec) {
     Twinkle(cr, c - 5, c - 3, 4, Hex(0xFFFFFF));
 }
 
-void LoadArrow(cairo_t* cr, const AssetSpec& spec) { HighlightSprites(cr, spec, 0); }
+void LoadArrow(cairo_t* cr, const AssetSpec& spec) {
+    HighlightSprites(cr, spec, 0);
+}
 
-void LoadBtn(cairo_t* cr, const AssetSpec& spec) { HighlightSprites(cr, spec, kArrowButtons); }
+void LoadBtn(cairo_t* cr, const AssetSpec& spec) {
+    HighlightSprites(cr, spec, kArrowButtons);
+}
 
 } // namespace Art

@@ -87,10 +87,18 @@ void GameOverPlate(cairo_t* cr, double x, double y, double w, double h, const ch
 }
 } // namespace
 
-void BackUp(cairo_t* cr, const AssetSpec&) { FramePiece(cr, 0, 0); }
-void BackLeft(cairo_t* cr, const AssetSpec&) { FramePiece(cr, 0, 20); }
-void BackRight(cairo_t* cr, const AssetSpec&) { FramePiece(cr, 620, 20); }
-void BackBottom(cairo_t* cr, const AssetSpec&) { FramePiece(cr, 0, 420); }
+void BackUp(cairo_t* cr, const AssetSpec&) {
+    FramePiece(cr, 0, 0);
+}
+void BackLeft(cairo_t* cr, const AssetSpec&) {
+    FramePiece(cr, 0, 20);
+}
+void BackRight(cairo_t* cr, const AssetSpec&) {
+    FramePiece(cr, 620, 20);
+}
+void BackBottom(cairo_t* cr, const AssetSpec&) {
+    FramePiece(cr, 0, 420);
+}
 
 void BackEtc(cairo_t* cr, const AssetSpec&) {
     // The divider drawn alone: its cap sits over the top bar, which shows around it.

@@ -11,7 +11,8 @@ constexpr int kLastTop = 413, kLastH = 22;
 const char* const kItemTexts[] = {"혼자 하기", "둘이 하기", "이어 하기", "이야기 보기", "그만 하기"};
 const uint32_t kItemColours[] = {Theme::kCoral, Theme::kBlue, Theme::kMint, Theme::kPurple, 0x9AA3B8};
 
-void MenuButton(cairo_t* cr, double y, double h, const char* text, uint32_t colour, bool lit, double textSize) {
+void MenuButton(cairo_t* cr, double y, double h, const char* text, uint32_t colour, bool lit,
+                double textSize) {
     const double x = kMenuX + 2, w = kMenuW - 4;
     if (lit) {
         RoundRect(cr, x - 1, y + 1, w + 2, h, h / 2);
@@ -81,12 +82,15 @@ void TitleScreen(cairo_t* cr, int lit) {
     // Menu board
     RoundRect(cr, kMenuX - 10, 228, kMenuW + 20, 216, 18);
     FillStroke(cr, Hex(0xFFFFFF, 0.55), Hex(Theme::kInk, 0.6), 2);
-    for (int i = 0; i < 5; ++i) MenuButton(cr, kItemTops[i], kItemH, kItemTexts[i], kItemColours[i], lit == i, 19);
+    for (int i = 0; i < 5; ++i)
+        MenuButton(cr, kItemTops[i], kItemH, kItemTexts[i], kItemColours[i], lit == i, 19);
     MenuButton(cr, kLastTop, kLastH, "데이터 팩 고르기", Theme::kOrange, lit == 5, 15);
 }
 } // namespace
 
-void Title(cairo_t* cr, const AssetSpec&) { TitleScreen(cr, -1); }
+void Title(cairo_t* cr, const AssetSpec&) {
+    TitleScreen(cr, -1);
+}
 
 void TitleEtc(cairo_t* cr, const AssetSpec& spec) {
     ForEachCell(cr, spec, [](cairo_t* c, int i) {

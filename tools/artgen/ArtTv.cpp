@@ -17,7 +17,8 @@ void Screen(cairo_t* cr, Show show, int n) {
     cairo_fill(cr);
     Dice dice(100 + n);
     switch (show) {
-    case Show::Off: break;
+    case Show::Off:
+        break;
     case Show::Warm: {
         // Switching on: a bright line that opens into a glow.
         const double h = 3 + n * 22.0;
@@ -31,12 +32,14 @@ void Screen(cairo_t* cr, Show show, int n) {
         for (int i = 0; i < 700; ++i) {
             const double v = dice.Range(0.2, 1.0);
             cairo_set_source_rgb(cr, v, v, v);
-            cairo_rectangle(cr, kScreenX + dice.Pick(int(kScreenW / 2)) * 2, kScreenY + dice.Pick(int(kScreenH / 2)) * 2,
-                            2, 2);
+            cairo_rectangle(cr, kScreenX + dice.Pick(int(kScreenW / 2)) * 2,
+                            kScreenY + dice.Pick(int(kScreenH / 2)) * 2, 2, 2);
             cairo_fill(cr);
         }
         break;
-    case Show::Picture: Scenery::MiniPicture(cr, kScreenX, kScreenY, kScreenW, kScreenH, n); break;
+    case Show::Picture:
+        Scenery::MiniPicture(cr, kScreenX, kScreenY, kScreenW, kScreenH, n);
+        break;
     case Show::Words: {
         static const char* const kWords[] = {"ZOR", "다른 그림 찾기", "끝!", "또 만나요!"};
         VGradient(cr, kScreenY, kScreenY + kScreenH, Hex(Theme::kPurple), Hex(Theme::kBlue));
@@ -98,10 +101,14 @@ void Television(cairo_t* cr, Show show, int n) {
 void EndTv1(cairo_t* cr, const AssetSpec& spec) {
     // Cells 0-3 switch on, 4-5 flicker with noise, 6-7 show the title, 8-9 say goodbye.
     ForEachCell(cr, spec, [](cairo_t* c, int i) {
-        if (i == 0) Television(c, Show::Off, 0);
-        else if (i < 4) Television(c, Show::Warm, i - 1);
-        else if (i < 6) Television(c, Show::Noise, i);
-        else Television(c, Show::Words, i - 6);
+        if (i == 0)
+            Television(c, Show::Off, 0);
+        else if (i < 4)
+            Television(c, Show::Warm, i - 1);
+        else if (i < 6)
+            Television(c, Show::Noise, i);
+        else
+            Television(c, Show::Words, i - 6);
     });
 }
 

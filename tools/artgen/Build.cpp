@@ -65,8 +65,8 @@ std::vector<BuiltAsset> BuildAll() {
     return all;
 }
 
-bool WriteArchives(const std::vector<BuiltAsset>& assets, const std::string& dataDir, const std::string& soundsDir,
-                   std::string& error) {
+bool WriteArchives(const std::vector<BuiltAsset>& assets, const std::string& dataDir,
+                   const std::string& soundsDir, std::string& error) {
     ArchiveWriter main, second;
     for (const BuiltAsset& asset : assets) {
         ArchiveWriter& archive = asset.spec->archive == ArchiveId::Main ? main : second;

@@ -16,7 +16,7 @@ struct BuiltAsset {
 BuiltAsset BuildAsset(const AssetSpec& spec);
 std::vector<BuiltAsset> BuildAll();
 
-// Packs the pictures (and every .wav of soundsDir, when it is not empty) into zor.res and zor2.res in dataDir.
-// False with a reason in error when anything fails; no archive is left half written.
-bool WriteArchives(const std::vector<BuiltAsset>& assets, const std::string& dataDir, const std::string& soundsDir,
-                   std::string& error);
+// Packs the pictures (and every .wav of soundsDir, when it is not empty) into zor.res and zor2.res in
+// dataDir. False with a reason in error when anything fails; no archive is left half written.
+bool WriteArchives(const std::vector<BuiltAsset>& assets, const std::string& dataDir,
+                   const std::string& soundsDir, std::string& error);

@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-      cr_(cairo_create(surface_)) {
+    : width_(width), height_(height),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)), cr_(cairo_create(surface_)) {
     if (cairo_status(cr_) != CAIRO_STATUS_SUCCESS) {
         cairo_destroy(cr_);
         cairo_surface_destroy(surface_);
@@ -28,7 +28,8 @@ Image Canvas::ToImage() const {
             const uint32_t p = row[x];
             const uint8_t a = uint8_t(p >> 24);
             auto straight = [a](uint32_t c) { return a ? uint8_t((c * 255 + a / 2) / a) : uint8_t(0); };
-            image.At(x, y) = Rgba{straight((p >> 16) & 0xFF), straight((p >> 8) & 0xFF), straight(p & 0xFF), a};
+            image.At(x, y) =
+                Rgba{straight((p >> 16) & 0xFF), straight((p >> 8) & 0xFF), straight(p & 0xFF), a};
         }
     }
     return image;

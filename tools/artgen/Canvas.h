@@ -5,7 +5,7 @@
 
 // A Cairo drawing surface of a fixed size, cleared to transparent.
 class Canvas {
-public:
+  public:
     Canvas(int width, int height);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -17,7 +17,7 @@ public:
     // The drawn pixels in straight alpha.
     Image ToImage() const;
 
-private:
+  private:
     int width_;
     int height_;
     cairo_surface_t* surface_;

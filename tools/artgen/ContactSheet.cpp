@@ -27,7 +27,9 @@ struct Block {
     int x = 0, y = 0;
 };
 
-bool IsStrip(const AssetSpec& s) { return s.cells > 1; }
+bool IsStrip(const AssetSpec& s) {
+    return s.cells > 1;
+}
 
 Block LayOut(const BuiltAsset& asset) {
     const AssetSpec& s = *asset.spec;
@@ -116,7 +118,8 @@ void DrawBlock(cairo_t* cr, const Block& b) {
             Paint::TextStyle small = label;
             small.size = 10;
             small.fill = Paint::Hex(0x6C6F85);
-            Paint::Text(cr, std::to_string(i), x + s.cellWidth / 2.0, y + s.cellHeight + kCellLabel / 2.0 + 1, small);
+            Paint::Text(cr, std::to_string(i), x + s.cellWidth / 2.0, y + s.cellHeight + kCellLabel / 2.0 + 1,
+                        small);
         }
     }
     cairo_surface_destroy(picture);

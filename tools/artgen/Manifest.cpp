@@ -41,11 +41,11 @@ constexpr AssetSpec kAssets[] = {
     Whole(Main, "gameOver1.bmp", Bmp24, 230, 53, false, Art::GameOver1),
     Whole(Main, "gameOver2.bmp", Bmp24, 269, 54, false, Art::GameOver2),
     Whole(Main, "StageBack.bmp", Bmp24, 241, 112, true, Art::StageBack),
-    Strip(Main, "stageReadyGo.bmp", Bmp24, 241, 52, 2, true, Art::StageReadyGo),
+    Strip(Main, "stageReadyGo.bmp", Bmp24, 241, 52, 2, false, Art::StageReadyGo),
     Whole(Main, "GameOver.bmp", Bmp24, 640, 120, false, Art::GameOverBand),
     Whole(Main, "BonusMsg.bmp", Bmp8, 180, 44, true, Art::BonusMsg),
     Strip(Main, "BonusMDN.bmp", Bmp8, 180, 46, 3, true, Art::BonusMdn),
-    Whole(Main, "BonusStart.bmp", Bmp24, 241, 52, true, Art::BonusStart),
+    Whole(Main, "BonusStart.bmp", Bmp24, 241, 52, false, Art::BonusStart),
     Strip(Main, "TitleEtc.bmp", Bmp24, 163, 35, 5, false, Art::TitleEtc),
     Whole(Main, "scoreBoard.bmp", Bmp24, 270, 300, false, Art::ScoreBoard),
     Whole(Main, "LogoBack.pcx", Pcx256, 640, 480, false, Art::LogoBack),
@@ -69,6 +69,10 @@ constexpr AssetSpec kAssets[] = {
 };
 } // namespace
 
-std::span<const AssetSpec> Manifest() { return kAssets; }
+std::span<const AssetSpec> Manifest() {
+    return kAssets;
+}
 
-const char* ArchiveFileName(ArchiveId archive) { return archive == ArchiveId::Main ? "zor.res" : "zor2.res"; }
+const char* ArchiveFileName(ArchiveId archive) {
+    return archive == ArchiveId::Main ? "zor.res" : "zor2.res";
+}

@@ -10,7 +10,7 @@ namespace {
 constexpr int kScreenW = 640, kScreenH = 480;
 
 class Screen {
-public:
+  public:
     explicit Screen(const std::vector<BuiltAsset>& assets) : assets_(assets), pixels_(kScreenW, kScreenH) {}
 
     // Copies one cell to (x, y); keyed copies leave the game's transparent pixels out.
@@ -28,12 +28,14 @@ public:
         const Image& src = Find(name).shown;
         const int w = r - l + 1, h = b - t + 1;
         for (int dy = 0; dy < h; ++dy)
-            for (int dx = 0; dx < w; ++dx) Put(l + dx, t + dy, src.At(sx + dx * sw / w, sy + dy * sh / h), true);
+            for (int dx = 0; dx < w; ++dx)
+                Put(l + dx, t + dy, src.At(sx + dx * sw / w, sy + dy * sh / h), true);
     }
     void Number(int x, int y, int value) {
         const int half = Find("Number.bmp").spec->cellWidth / 2;
         if (value == 0) Blit("Number.bmp", 0, x, y, true);
-        for (int offset = 0; value > 0; value /= 10, offset += half) Blit("Number.bmp", value % 10, x - offset, y, true);
+        for (int offset = 0; value > 0; value /= 10, offset += half)
+            Blit("Number.bmp", value % 10, x - offset, y, true);
     }
     void Fill(Rgba c) {
         for (Rgba& p : pixels_.pixels) p = c;
@@ -53,7 +55,7 @@ public:
         return cairo_surface_write_to_png(s, path.c_str()) == CAIRO_STATUS_SUCCESS;
     }
 
-private:
+  private:
     const BuiltAsset& Find(const char* name) const {
         for (const BuiltAsset& a : assets_)
             if (std::strcmp(a.spec->name, name) == 0) return a;
@@ -179,7 +181,9 @@ void BonusStart(Screen& s) {
     s.Blit("BonusStart.bmp", 0, 197, 201, false);
 }
 
-void Whole(Screen& s, const char* name) { s.Blit(name, 0, 0, 0, false); }
+void Whole(Screen& s, const char* name) {
+    s.Blit(name, 0, 0, 0, false);
+}
 
 void Logo(Screen& s, int counter) {
     Whole(s, "LogoBack.pcx");

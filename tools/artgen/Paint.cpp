@@ -33,10 +33,16 @@ Colour Hex(uint32_t rgb, double alpha) {
 Colour Mix(const Colour& a, const Colour& b, double t) {
     return Colour{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
 }
-Colour Lighter(const Colour& c, double t) { return Mix(c, Colour{1, 1, 1, c.a}, t); }
-Colour Darker(const Colour& c, double t) { return Mix(c, Colour{0, 0, 0, c.a}, t); }
+Colour Lighter(const Colour& c, double t) {
+    return Mix(c, Colour{1, 1, 1, c.a}, t);
+}
+Colour Darker(const Colour& c, double t) {
+    return Mix(c, Colour{0, 0, 0, c.a}, t);
+}
 
-void Set(cairo_t* cr, const Colour& c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
+void Set(cairo_t* cr, const Colour& c) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
+}
 
 void VGradient(cairo_t* cr, double y0, double y1, const Colour& top, const Colour& bottom) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);

@@ -39,13 +39,13 @@ enum class Align { Left, Center, Right };
 
 struct TextStyle {
     std::string font = "BM JUA_TTF";
-    double size = 24;           // pixels
+    double size = 24; // pixels
     Colour fill = Hex(0xFFFFFF);
     Colour fillBottom = Hex(0xFFFFFF);
     bool gradient = false;
     Colour outline = Hex(0x2B2D42);
     double outlineWidth = 0;
-    double shadow = 0;          // drop shadow offset in pixels, 0 for none
+    double shadow = 0; // drop shadow offset in pixels, 0 for none
     Colour shadowColour = Hex(0x2B2D42, 0.45);
     bool bold = false;
 };
@@ -60,12 +60,12 @@ TextStyle Fit(cairo_t* cr, const std::string& utf8, TextStyle style, double maxW
 
 // Fixed-seed random numbers so every build draws the same pictures.
 class Dice {
-public:
+  public:
     explicit Dice(uint32_t seed) : engine_(seed) {}
     double Range(double lo, double hi) { return lo + (hi - lo) * double(engine_() % 100000) / 100000.0; }
     int Pick(int n) { return int(engine_() % uint32_t(n)); }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

@@ -2,9 +2,13 @@
 
 namespace PixelRules {
 
-bool IsTransparent(const Rgba& c) { return c.a < kOpaqueAlpha; }
+bool IsTransparent(const Rgba& c) {
+    return c.a < kOpaqueAlpha;
+}
 
-bool PacksToZero(const Rgba& c) { return c.r < 8 && c.g < 8 && c.b < 8; }
+bool PacksToZero(const Rgba& c) {
+    return c.r < 8 && c.g < 8 && c.b < 8;
+}
 
 Rgba Lift(Rgba c) {
     if (PacksToZero(c)) c.r = c.g = c.b = kLowestVisible;

@@ -80,7 +80,8 @@ IndexedImage Quantize(const Image& image, float dithering) {
     out.width = image.width;
     out.height = image.height;
     out.indices.resize(image.pixels.size());
-    if (liq_write_remapped_image(result.get(), liqImage.get(), out.indices.data(), out.indices.size()) != LIQ_OK)
+    if (liq_write_remapped_image(result.get(), liqImage.get(), out.indices.data(), out.indices.size()) !=
+        LIQ_OK)
         throw std::runtime_error("libimagequant could not remap the picture");
     const liq_palette* palette = liq_get_palette(result.get());
     out.palette.assign(kPaletteSize, Rgba{});

@@ -76,7 +76,8 @@ void Hills(cairo_t* cr, int w, int h, double y, uint32_t seed) {
 
 void Confetti(cairo_t* cr, double x, double y, double w, double h, int count, uint32_t seed, double alpha) {
     Dice dice(seed);
-    const uint32_t colours[] = {Theme::kSun, Theme::kCoral, Theme::kMint, Theme::kPurple, Theme::kPink, 0xFFFFFF};
+    const uint32_t colours[] = {Theme::kSun,    Theme::kCoral, Theme::kMint,
+                                Theme::kPurple, Theme::kPink,  0xFFFFFF};
     for (int i = 0; i < count; ++i) {
         const double cx = x + dice.Range(0, w), cy = y + dice.Range(0, h);
         const Colour c = Hex(colours[dice.Pick(6)], alpha);
@@ -209,7 +210,8 @@ void PlayFrame(cairo_t* cr) {
     // A bright rim around the picture windows.
     cairo_set_line_width(cr, 2);
     Set(cr, Hex(Theme::kInk));
-    cairo_rectangle(cr, kFrameLeft - 1, kFrameTop - 1, kFrameRight - kFrameLeft + 2, kFrameBottom - kFrameTop + 2);
+    cairo_rectangle(cr, kFrameLeft - 1, kFrameTop - 1, kFrameRight - kFrameLeft + 2,
+                    kFrameBottom - kFrameTop + 2);
     cairo_stroke(cr);
     // Title tab in the top bar.
     TextStyle small;

@@ -6,21 +6,21 @@
 
 // The colours, fonts and recurring scenery that keep all pictures in one style.
 namespace Theme {
-constexpr uint32_t kInk = 0x2B2D42;      // outlines and dark text
+constexpr uint32_t kInk = 0x2B2D42; // outlines and dark text
 constexpr uint32_t kSkyTop = 0x6CCFF6;
 constexpr uint32_t kSkyBottom = 0xD6F4FF;
 constexpr uint32_t kSun = 0xFFD23F;
-constexpr uint32_t kCoral = 0xFF6B6B;    // player 1
-constexpr uint32_t kBlue = 0x4D96FF;     // player 2
+constexpr uint32_t kCoral = 0xFF6B6B; // player 1
+constexpr uint32_t kBlue = 0x4D96FF;  // player 2
 constexpr uint32_t kMint = 0x3DD6C0;
 constexpr uint32_t kGrass = 0x7ED957;
 constexpr uint32_t kPurple = 0x9B72F2;
 constexpr uint32_t kOrange = 0xFF9F1C;
 constexpr uint32_t kCream = 0xFFF6E0;
 constexpr uint32_t kPink = 0xFF8FC7;
-constexpr uint32_t kFrame = 0x5B8DEF;    // play frame
+constexpr uint32_t kFrame = 0x5B8DEF; // play frame
 constexpr uint32_t kFrameDark = 0x4F7FE0;
-constexpr uint32_t kWell = 0x233A66;     // dark slots in the frame
+constexpr uint32_t kWell = 0x233A66; // dark slots in the frame
 constexpr uint32_t kNight = 0x1C2541;
 
 inline constexpr const char* kDisplayFont = "BM JUA_TTF";

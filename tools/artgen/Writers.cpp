@@ -34,7 +34,8 @@ void EncodePcxRow(std::vector<uint8_t>& out, const uint8_t* row, int bytesPerLin
     }
 }
 
-std::vector<uint8_t> BmpHeaders(int width, int height, uint16_t bits, uint32_t paletteBytes, uint32_t rowBytes) {
+std::vector<uint8_t> BmpHeaders(int width, int height, uint16_t bits, uint32_t paletteBytes,
+                                uint32_t rowBytes) {
     const uint32_t offset = kBmpFileHeader + kBmpInfoHeader + paletteBytes;
     const uint32_t imageBytes = rowBytes * uint32_t(height);
     std::vector<uint8_t> out(offset + imageBytes, 0);
@@ -54,7 +55,9 @@ std::vector<uint8_t> BmpHeaders(int width, int height, uint16_t bits, uint32_t p
     return out;
 }
 
-uint32_t RowBytes(int width, int bytesPerPixel) { return (uint32_t(width) * bytesPerPixel + 3) & ~3u; }
+uint32_t RowBytes(int width, int bytesPerPixel) {
+    return (uint32_t(width) * bytesPerPixel + 3) & ~3u;
+}
 } // namespace
 
 namespace Writers {

@@ -10,7 +10,9 @@
 
 namespace {
 int Usage() {
-    std::fprintf(stderr, "usage: zor_artgen [--out DATA_DIR] [--sounds DIR] [--contact-sheet OUT.png] [--mockups DIR]\n");
+    std::fprintf(
+        stderr,
+        "usage: zor_artgen [--out DATA_DIR] [--sounds DIR] [--contact-sheet OUT.png] [--mockups DIR]\n");
     return 2;
 }
 } // namespace
@@ -20,11 +22,16 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc) return Usage();
-        if (arg == "--out") outDir = argv[++i];
-        else if (arg == "--sounds") soundsDir = argv[++i];
-        else if (arg == "--contact-sheet") sheetPath = argv[++i];
-        else if (arg == "--mockups") mockupDir = argv[++i];
-        else return Usage();
+        if (arg == "--out")
+            outDir = argv[++i];
+        else if (arg == "--sounds")
+            soundsDir = argv[++i];
+        else if (arg == "--contact-sheet")
+            sheetPath = argv[++i];
+        else if (arg == "--mockups")
+            mockupDir = argv[++i];
+        else
+            return Usage();
     }
     if (outDir.empty() && sheetPath.empty() && mockupDir.empty()) return Usage();
     try {
