@@ -90,6 +90,12 @@ void DrawPen(cairo_t* cr, int frame, const PlayerLook& look) {
     if (frame < kIdleFrames && frame % 2 == 1) Twinkle(cr, kTipX - 6, kTipY - 7, 4, Hex(0xFFFFFF));
 }
 
+// A twinkle with a dark rim, so that it reads on light pictures too.
+void OutlinedTwinkle(cairo_t* cr, double cx, double cy, double r, const Colour& c) {
+    Twinkle(cr, cx, cy, r + 1.8, Hex(Theme::kInk));
+    Twinkle(cr, cx, cy, r, c);
+}
+
 // A found mark: a ring around the pen tip with sparkles running round it.
 void FoundMark(cairo_t* cr, int frame, uint32_t colour) {
     static constexpr double kPulse[] = {0, 0.6, 1.2, 1.6, 1.2, 0.6, 0, -0.4, 0.3, 0.9};
@@ -106,7 +112,7 @@ void FoundMark(cairo_t* cr, int frame, uint32_t colour) {
     cairo_stroke(cr);
     for (int s = 0; s < 2; ++s) {
         const double a = frame * kPi / 4 + s * kPi;
-        Twinkle(cr, kTipX + r * std::cos(a), kTipY + r * std::sin(a), 4.5, Hex(0xFFFFFF));
+        OutlinedTwinkle(cr, kTipX + r * std::cos(a), kTipY + r * std::sin(a), 6, Hex(Theme::kSun));
     }
 }
 
@@ -194,7 +200,7 @@ void CheckNo(cairo_t* cr, const AssetSpec& spec) {
         Cross(c, kTipX, kTipY, 11, i ? 0.18 : -0.1, i ? Theme::kOrange : 0xE63946);
         for (int s = 0; s < 3; ++s) {
             const double a = -kPi / 2 + (s - 1) * 0.7 + i * 0.3;
-            Twinkle(c, kTipX + 19 * std::cos(a), kTipY + 5 + 19 * std::sin(a), 3, Hex(0xFFFFFF));
+            OutlinedTwinkle(c, kTipX + 19 * std::cos(a), kTipY + 5 + 19 * std::sin(a), 4.5, Hex(Theme::kSun));
         }
     });
 }
