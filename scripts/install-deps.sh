@@ -11,7 +11,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg62-turbo-dev libfontconfig-dev
   fluidsynth timgm6mb-soundfont
   # fonts the game and the art use
-  fonts-liberation fonts-comic-neue fonts-nanum fonts-dejavu-core
+  fonts-liberation fonts-comic-neue fonts-nanum fonts-nanum-extra fonts-woowa-bm fonts-dejavu-core
   # editor
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # asset builder
