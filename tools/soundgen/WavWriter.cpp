@@ -10,32 +10,43 @@ constexpr uint16_t kBlockAlign = kChannels * kBitsPerSample / 8;
 constexpr uint32_t kFmtChunkSize = 16;
 constexpr uint32_t kRiffOverhead = 4 + 8 + kFmtChunkSize + 8; // "WAVE", fmt chunk, data chunk header
 
-void Le(std::vector<uint8_t>& out, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-void Tag(std::vector<uint8_t>& out, const char* id) {
-    out.insert(out.end(), id, id + 4);
-}
+constexpr size_t kHeaderSize = 44;
+
+// Writes little-endian values and four-character tags into a buffer of known size.
+class Writer {
+  public:
+    explicit Writer(std::vector<uint8_t>& out) : out_(out) {}
+    void Le(uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) out_[pos_++] = static_cast<uint8_t>(v >> (8 * i));
+    }
+    void Tag(const char* id) {
+        for (int i = 0; i < 4; ++i) out_[pos_++] = static_cast<uint8_t>(id[i]);
+    }
+
+  private:
+    std::vector<uint8_t>& out_;
+    size_t pos_ = 0;
+};
 } // namespace
 
 std::vector<uint8_t> EncodeWavMono16(std::span<const int16_t> samples, uint32_t sampleRate) {
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * kBlockAlign);
-    std::vector<uint8_t> out;
-    out.reserve(kRiffOverhead + 8 + dataBytes);
-    Tag(out, "RIFF");
-    Le(out, kRiffOverhead + dataBytes, 4);
-    Tag(out, "WAVE");
-    Tag(out, "fmt ");
-    Le(out, kFmtChunkSize, 4);
-    Le(out, kFormatPcm, 2);
-    Le(out, kChannels, 2);
-    Le(out, sampleRate, 4);
-    Le(out, sampleRate * kBlockAlign, 4);
-    Le(out, kBlockAlign, 2);
-    Le(out, kBitsPerSample, 2);
-    Tag(out, "data");
-    Le(out, dataBytes, 4);
-    for (int16_t s : samples) Le(out, static_cast<uint16_t>(s), 2);
+    std::vector<uint8_t> out(kHeaderSize + dataBytes);
+    Writer w(out);
+    w.Tag("RIFF");
+    w.Le(kRiffOverhead + dataBytes, 4);
+    w.Tag("WAVE");
+    w.Tag("fmt ");
+    w.Le(kFmtChunkSize, 4);
+    w.Le(kFormatPcm, 2);
+    w.Le(kChannels, 2);
+    w.Le(sampleRate, 4);
+    w.Le(sampleRate * kBlockAlign, 4);
+    w.Le(kBlockAlign, 2);
+    w.Le(kBitsPerSample, 2);
+    w.Tag("data");
+    w.Le(dataBytes, 4);
+    for (int16_t sample : samples) w.Le(static_cast<uint16_t>(sample), 2);
     return out;
 }
 
