@@ -6,7 +6,8 @@
 //   FRAME key down|up DIKNAME      FRAME move DX DY          FRAME button down|up left|right|middle
 //   FRAME text "UTF-8 TEXT"        FRAME focus lost|gained   FRAME shot FILE.bmp
 //   FRAME end
-// Lines starting with '#' and blank lines are ignored. Frames count loop iterations from 0.
+// Lines starting with "#" and blank lines are ignored. Frames count loop iterations from 0; "N end" stops
+// the run before frame N, so frames 0..N-1 run.
 struct ReplayStep {
     enum Kind { KeyDown, KeyUp, Move, ButtonDown, ButtonUp, Text, FocusLost, FocusGained, Shot, End };
     int frame = 0;

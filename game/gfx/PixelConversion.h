@@ -18,6 +18,9 @@ PixelConversion ConversionFor(PixelLayout layout);
 // Packs with the global conversion parameters (gfx/Globals.h). Pure black packs to 0, the colour key.
 uint16_t PackColor(uint32_t r, uint32_t g, uint32_t b);
 uint16_t PackColorWith(const PixelConversion& pc, uint32_t r, uint32_t g, uint32_t b);
+// A colour given as channel values already in the pixel's range (5-bit values, as the game's colours are
+// written), placed with the display's shifts.
+uint16_t PlaceChannels(uint32_t r, uint32_t g, uint32_t b);
 
 // The classified format: per-channel maxima and shifts, and the depth (15 for a 5-5-5 sixteen-bit layout).
 struct PixelFormat {

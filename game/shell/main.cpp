@@ -9,6 +9,7 @@
 #include "game/shell/ScriptedRun.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/sdl/DikTable.h"
+#include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlHandles.h"
 #include "platform/sdl/SdlInput.h"
@@ -30,7 +31,8 @@ bool LoadScript(const std::string& path, ReplayScript& script, std::string& erro
         return false;
     }
     for (const ReplayStep& step : script.steps) {
-        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) && !DikByName(step.text.c_str())) {
+        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) &&
+            !DikByName(step.text.c_str())) {
             error = path + ": unknown key name " + step.text;
             return false;
         }
@@ -62,11 +64,12 @@ int main(int argc, char** argv) {
     const bool haveVideo = video.Create(640, 480, options.windowed || scripted);
     if (!haveVideo) std::fprintf(stderr, "zor: no display: %s\n", video.Error().c_str());
     SdlInput input(video);
+    SdlAudio audio;
     SdlMessageBox box;
     RecordingMessageBox messages(box);
     SdlClock realClock;
     VirtualClock virtualClock(options.seed);
-    const int lastFrame = options.frames >= 0 ? options.frames - 1 : script.endFrame;
+    const int lastFrame = options.frames >= 0 ? options.frames : script.endFrame;
     SdlReplay replay(input, video, script, lastFrame);
 
     PlatformServices platform;
@@ -74,6 +77,7 @@ int main(int argc, char** argv) {
     platform.clock = scripted ? static_cast<Clock*>(&virtualClock) : &realClock;
     platform.messages = &messages;
     platform.input = &input;
+    platform.audio = &audio;
     platform.events = scripted || options.frames >= 0 ? static_cast<EventSource*>(&replay) : &input;
 
     std::unique_ptr<ScriptedRunObserver> observer;

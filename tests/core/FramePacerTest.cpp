@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/shell/FramePacer.h"
+#include "game/gfx/Globals.h"
+#include "game/shell/Globals.h"
+
+namespace {
+std::vector<uint32_t> FrameStarts(uint32_t workMs, int frames) {
+    VirtualClock clock;
+    FramePacer pacer;
+    std::vector<uint32_t> starts;
+    for (int i = 0; i < frames; ++i) {
+        pacer.RunFrame(clock, [&] {
+            starts.push_back(clock.Ticks());
+            clock.Advance(workMs);
+        });
+    }
+    return starts;
+}
+} // namespace
+
+TEST(FramePacer, FiveMillisecondsOfWorkGiveTwoFramesPerPeriod) {
+    // The stored stamp is the one taken before sleeping, so a frame that slept is followed by one that
+    // does not.
+    EXPECT_EQ(FrameStarts(5, 6), (std::vector<uint32_t>{45, 50, 95, 100, 145, 150}));
+}
+
+TEST(FramePacer, FirstFrameWaitsFromZeroThenStaysOnTheGrid) {
+    // Relative to the first frame: 0, 5, 50, 55, 100, 105.
+    const auto starts = FrameStarts(5, 6);
+    std::vector<uint32_t> relative;
+    for (uint32_t s : starts) relative.push_back(s - starts[0]);
+    EXPECT_EQ(relative, (std::vector<uint32_t>{0, 5, 50, 55, 100, 105}));
+}
+
+TEST(FramePacer, WorkLongerThanAFrameNeverSleeps) {
+    EXPECT_EQ(FrameStarts(60, 3), (std::vector<uint32_t>{45, 105, 165}));
+}
+
+TEST(FrameUpdate, CounterWrapsAfter9999AndStandsStillWithoutFocus) {
+    gShell = ShellState{};
+    gDisplay.ready = 1;
+    gShell.frameCounter = 9998;
+    std::vector<uint32_t> seen;
+    for (int i = 0; i < 3; ++i) {
+        gFrame.FrameUpdate();
+        seen.push_back(gShell.frameCounter);
+    }
+    EXPECT_EQ(seen, (std::vector<uint32_t>{9999, 0, 1}));
+
+    gFrame.OnFocus(false);
+    gFrame.FrameUpdate();
+    EXPECT_EQ(gShell.frameCounter, 1u);
+    gFrame.OnFocus(true);
+    gFrame.FrameUpdate();
+    EXPECT_EQ(gShell.frameCounter, 2u);
+    gDisplay.ready = 0;
+}
+
+TEST(FrameCommands, TabMovesTypingAwayUntilFocusReturns) {
+    gShell = ShellState{};
+    gFrame.OnFocus(false);
+    gFrame.OnCommand(CmdFocusEdit);
+    EXPECT_EQ(gShell.focusLost, 0); // the game keeps running
+    EXPECT_EQ(gShell.editFocus, 1);
+    gFrame.OnFocus(false);
+    gFrame.OnFocus(true);
+    EXPECT_EQ(gShell.editFocus, 0);
+    gFrame.OnCommand(CmdExit);
+    EXPECT_EQ(gShell.closeRequested, 1);
+}

@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/shell/Options.h"
+
+namespace {
+bool Parse(std::vector<const char*> args, Options& options, std::string& error) {
+    args.insert(args.begin(), "zor");
+    return ParseOptions(static_cast<int>(args.size()), args.data(), options, error);
+}
+} // namespace
+
+TEST(Options, MapAndScriptedRunOptions) {
+    Options o;
+    std::string error;
+    ASSERT_TRUE(Parse({"./maps/cat.map", "--replay", "s.txt", "--trace", "t.txt", "--seed", "42", "--frames", "9"}, o,
+                      error));
+    EXPECT_EQ(o.mapPath, "./maps/cat.map");
+    EXPECT_EQ(o.replayPath, "s.txt");
+    EXPECT_EQ(o.tracePath, "t.txt");
+    EXPECT_EQ(o.seed, 42u);
+    EXPECT_EQ(o.frames, 9);
+}
+
+struct BadArgs {
+    std::vector<const char*> args;
+    const char* error;
+};
+
+class OptionErrors : public ::testing::TestWithParam<BadArgs> {};
+
+TEST_P(OptionErrors, AreReported) {
+    Options o;
+    std::string error;
+    EXPECT_FALSE(Parse(GetParam().args, o, error));
+    EXPECT_EQ(error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OptionErrors,
+                         ::testing::Values(BadArgs{{"--replay"}, "--replay needs a value"},
+                                           BadArgs{{"--frames", "ten"}, "--frames takes a number, not 'ten'"},
+                                           BadArgs{{"--seed", "-3"}, "--seed takes a number, not '-3'"},
+                                           BadArgs{{"--fast"}, "unknown option --fast"},
+                                           BadArgs{{"a.map", "b.map"}, "only one map may be given"}));

@@ -1,0 +1,26 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+// Runs the real zor program headless (SDL dummy video and audio) on a script, in a private copy of the
+// data directory, and reads back its trace.
+struct ZorRun {
+    int exitCode = -1;
+    std::string stderrText;
+    std::string workDir;                                     // where the game ran (files it wrote are here)
+    std::vector<std::map<std::string, std::string>> frames;  // one entry per trace line of game state
+    std::vector<std::string> messages;                       // error boxes, in order
+
+    // The value of key at trace frame n ("" when absent).
+    std::string At(size_t n, const std::string& key) const;
+    int IntAt(size_t n, const std::string& key) const;
+};
+
+struct ZorRunOptions {
+    std::vector<std::string> args;             // extra arguments (a map path, --frames N ...)
+    std::map<std::string, std::string> env;    // extra environment (e.g. SDL_VIDEODRIVER override)
+    bool withData = true;                      // link the built data directory's files into the work dir
+};
+
+ZorRun RunZor(const std::string& script, const ZorRunOptions& options = {});
