@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 
+#include "game/io/Wave.h"
 #include "tools/soundgen/Effects.h"
 #include "tools/soundgen/FluidRenderer.h"
 #include "tools/soundgen/SmfReader.h"
@@ -62,6 +63,20 @@ TEST(Effects, AreAudibleUnclippedAndStartAndEndAtZero) {
         EXPECT_LT(std::abs(pcm.front()) / 32767.0f, kEdgeLimit);
         EXPECT_LT(std::abs(pcm.back()) / 32767.0f, kEdgeLimit);
         EXPECT_LE(float(e.samples.size()) / kEffectSampleRate, kLongestEffect);
+    }
+}
+
+TEST(Effects, LoadThroughTheGamesWaveReader) {
+    if (!HaveSoundfont()) GTEST_SKIP() << "no soundfont";
+    for (const Effect& e : Built()) {
+        const std::vector<uint8_t> wav = EncodeWavMono16(ToPcm16(e.samples), kEffectSampleRate);
+        Wave wave;
+        ASSERT_EQ(wave.LoadBytes(wav, 0), kWaveOk) << e.name;
+        EXPECT_EQ(wave.Format().formatTag, WaveFormat::kTagPcm);
+        EXPECT_EQ(wave.Format().channels, 1);
+        EXPECT_EQ(wave.Format().samplesPerSec, kEffectSampleRate);
+        EXPECT_EQ(wave.Format().bitsPerSample, 16);
+        EXPECT_EQ(wave.Size(), e.samples.size() * 2) << e.name;
     }
 }
 
