@@ -15,7 +15,7 @@ PACKAGES=(
   # editor
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # asset builder
-  libcairo2-dev libpango1.0-dev libimagequant-dev libpng-dev
+  libcairo2-dev libpango1.0-dev libimagequant-dev libpng-dev libfluidsynth-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick netpbm giflib-tools libjpeg-turbo-progs sox xvfb xauth
