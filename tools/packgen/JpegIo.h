@@ -5,7 +5,7 @@
 
 #include "tools/packgen/RgbImage.h"
 
-constexpr int kPackJpegQuality = 90;
+constexpr int kPackJpegQuality = 94;
 
 // Baseline JPEG with full-resolution colour (no chroma subsampling: thin coloured details keep their colour).
 std::vector<uint8_t> EncodeJpeg(const RgbImage& image, int quality);

@@ -44,10 +44,10 @@ constexpr Placement kSpace[] = {
     {K::Alien, Z::Ground, 1, 3, 45, 60},
 };
 constexpr Placement kKitchen[] = {
-    {K::Clock, Z::Wall, 0, 1, 50, 60},   {K::Frame, Z::Wall, 1, 1, 60, 75},
-    {K::Cup, Z::Horizon, 1, 2, 32, 42},  {K::Teapot, Z::Horizon, 0, 1, 48, 58},
-    {K::Jar, Z::Horizon, 1, 2, 40, 52},  {K::Pot, Z::Horizon, 0, 1, 55, 70},
-    {K::Fruit, Z::Horizon, 2, 4, 22, 30},
+    {K::Clock, Z::Wall, 1, 1, 55, 70},    {K::Frame, Z::Wall, 1, 2, 65, 85},
+    {K::Cup, Z::Horizon, 1, 2, 45, 58},   {K::Teapot, Z::Horizon, 1, 1, 62, 78},
+    {K::Jar, Z::Horizon, 1, 2, 55, 70},   {K::Pot, Z::Horizon, 0, 1, 75, 95},
+    {K::Fruit, Z::Horizon, 2, 3, 30, 40}, {K::Critter, Z::Ground, 0, 1, 60, 75, kCat | kDog},
 };
 constexpr Placement kForest[] = {
     {K::Sun, Z::Sky, 0, 1, 40, 50},         {K::Cloud, Z::Sky, 0, 2, 26, 34},
@@ -89,7 +89,7 @@ constexpr std::array kThemes = {
     Theme{"seaside", "바닷가", PaintSeasideBackground, 150, 190, kSeaside},
     Theme{"street", "거리", PaintStreetBackground, 200, 235, kStreet},
     Theme{"space", "우주", PaintSpaceBackground, 290, 320, kSpace},
-    Theme{"kitchen", "부엌", PaintKitchenBackground, 220, 250, kKitchen},
+    Theme{"kitchen", "부엌", PaintKitchenBackground, 250, 275, kKitchen},
     Theme{"forest", "숲속 동물", PaintForestBackground, 170, 210, kForest},
     Theme{"farm", "농장", PaintFarmBackground, 180, 220, kFarm},
     Theme{"undersea", "바닷속", PaintUnderseaBackground, 320, 350, kUndersea},

@@ -7,6 +7,9 @@ namespace {
 using namespace pair_layout;
 
 constexpr int kPixels = kPictureWidth * kPictureHeight;
+constexpr int kCell = 8; // windows of 2x2 cells, overlapping by one cell
+constexpr int kCellsX = (kPictureWidth + kCell - 1) / kCell;
+constexpr int kCellsY = (kPictureHeight + kCell - 1) / kCell;
 
 struct Box {
     int64_t x0, y0, x1, y1; // inclusive, picture coordinates; empty when x1 < x0 or y1 < y0
@@ -103,30 +106,32 @@ void CheckOutside(PairReport& report, const DistanceMaps& maps) {
             for (int64_t x = b.x0; x <= b.x1; ++x) excluded[y * kPictureWidth + x] = true;
         }
     }
+    // Compression noise scatters; a real change clusters. Count plainly differing pixels per window.
+    std::vector<int> strayInCell(kCellsX * kCellsY, 0);
     Box stray{kPictureWidth, kPictureHeight, -1, -1};
     for (int y = 0; y < kPictureHeight; ++y) {
         for (int x = 0; x < kPictureWidth; ++x) {
-            if (excluded[y * kPictureWidth + x]) continue;
-            // The mean over the 3x3 neighbourhood: single-pixel ringing of the compression stays below it.
-            float sum = 0;
-            int n = 0;
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const int sx = x + dx, sy = y + dy;
-                    if (sx < 0 || sy < 0 || sx >= kPictureWidth || sy >= kPictureHeight) continue;
-                    sum += maps.plain[sy * kPictureWidth + sx];
-                    ++n;
-                }
-            }
-            if (sum / n <= fairness::kStrayDeltaE) continue;
-            ++report.strayPixels;
-            stray = {std::min<int64_t>(stray.x0, x), std::min<int64_t>(stray.y0, y), std::max<int64_t>(stray.x1, x),
-                     std::max<int64_t>(stray.y1, y)};
+            const int i = y * kPictureWidth + x;
+            if (excluded[i] || maps.plain[i] <= fairness::kStrayDeltaE) continue;
+            ++strayInCell[(y / kCell) * kCellsX + x / kCell];
+        }
+    }
+    for (int cy = 0; cy + 1 < kCellsY; ++cy) {
+        for (int cx = 0; cx + 1 < kCellsX; ++cx) {
+            const int count = strayInCell[cy * kCellsX + cx] + strayInCell[cy * kCellsX + cx + 1] +
+                              strayInCell[(cy + 1) * kCellsX + cx] + strayInCell[(cy + 1) * kCellsX + cx + 1];
+            report.worstWindow = std::max(report.worstWindow, count);
+            if (count <= fairness::kMaxStrayPixels) continue;
+            report.strayPixels += count;
+            stray = {std::min<int64_t>(stray.x0, cx * kCell), std::min<int64_t>(stray.y0, cy * kCell),
+                     std::max<int64_t>(stray.x1, cx * kCell + 2 * kCell - 1),
+                     std::max<int64_t>(stray.y1, cy * kCell + 2 * kCell - 1)};
         }
     }
     if (report.strayPixels > 0) {
-        report.strayBox = {int32_t(stray.x0 + kLeftX), int32_t(stray.y0 + kTopY), int32_t(stray.x1 + kLeftX),
-                           int32_t(stray.y1 + kTopY)};
+        report.strayBox = {int32_t(stray.x0 + kLeftX), int32_t(stray.y0 + kTopY),
+                           int32_t(std::min<int64_t>(stray.x1, kPictureWidth - 1) + kLeftX),
+                           int32_t(std::min<int64_t>(stray.y1, kPictureHeight - 1) + kTopY)};
     }
 }
 

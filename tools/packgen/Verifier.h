@@ -13,8 +13,8 @@ constexpr int kMaxArea = pair_layout::kPictureWidth * pair_layout::kPictureHeigh
 constexpr int kBlockMargin = 8;             // one JPEG block around each rectangle is left out of the outside test
 constexpr float kClearDeltaE = 25.0f;       // a pixel that changed this much is plainly different
 constexpr int kMinClearPixels = 60;         // a difference needs at least this many such pixels
-constexpr float kStrayDeltaE = 14.0f;       // outside the rectangles, a 3x3 neighbourhood may not differ more
-constexpr int kMaxStrayPixels = 4;          // compression noise may touch at most this many such pixels
+constexpr float kStrayDeltaE = 20.0f;       // outside the rectangles, a pixel that differs more is noticeable
+constexpr int kMaxStrayPixels = 12;         // compression noise leaves at most this many in any 16x16 window
 } // namespace fairness
 
 struct RectReport {
@@ -27,9 +27,10 @@ struct RectReport {
 
 struct PairReport {
     std::array<RectReport, pair_layout::kDifferences> rects;
-    int strayPixels = 0;  // differing pixels outside every rectangle and its margin
+    int strayPixels = 0;  // noticeably differing pixels in windows outside the rectangles that hold too many
+    int worstWindow = 0;  // the most such pixels in any 16x16 window outside the rectangles
     MapRect strayBox{};   // where they lie (stage picture coordinates), valid when strayPixels > 0
-    bool OutsideOk() const { return strayPixels <= fairness::kMaxStrayPixels; }
+    bool OutsideOk() const { return strayPixels == 0; }
     bool Ok() const;
     std::string Summary() const; // one line per rectangle, then the outside verdict
 };
