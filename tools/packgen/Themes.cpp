@@ -65,7 +65,7 @@ constexpr Placement kFarm[] = {
     {K::Bird, Z::Ground, 0, 1, 26, 32},      {K::Flower, Z::Ground, 0, 3, 24, 34},
 };
 constexpr Placement kUndersea[] = {
-    {K::Fish, Z::Float, 3, 5, 30, 52},     {K::Jellyfish, Z::Float, 1, 2, 40, 58},
+    {K::Fish, Z::Float, 3, 5, 42, 64},     {K::Jellyfish, Z::Float, 1, 2, 55, 72},
     {K::Seaweed, Z::Ground, 2, 3, 60, 100}, {K::Coral, Z::Ground, 1, 2, 50, 75},
     {K::Chest, Z::Ground, 0, 1, 45, 55},   {K::Starfish, Z::Ground, 1, 2, 22, 30},
     {K::Crab, Z::Ground, 0, 1, 28, 36},    {K::Shell, Z::Ground, 0, 2, 18, 24},
@@ -77,11 +77,11 @@ constexpr Placement kWinter[] = {
     {K::Pine, Z::Ground, 0, 1, 110, 140, 0, kSnowy}, {K::Bird, Z::Ground, 0, 1, 24, 30},
 };
 constexpr Placement kToyRoom[] = {
-    {K::Frame, Z::Wall, 1, 1, 55, 70},      {K::Clock, Z::Wall, 0, 1, 45, 55},
-    {K::Kite, Z::Wall, 0, 1, 50, 60},       {K::Robot, Z::Ground, 1, 2, 55, 70},
-    {K::Critter, Z::Ground, 1, 2, 50, 62, kBear | kRabbit}, {K::Block, Z::Ground, 2, 4, 26, 36},
-    {K::Ball, Z::Ground, 1, 2, 26, 34},     {K::Car, Z::Ground, 0, 1, 30, 38},
-    {K::Rocket, Z::Ground, 0, 1, 55, 65},
+    {K::Frame, Z::Wall, 1, 1, 65, 80},      {K::Clock, Z::Wall, 0, 1, 55, 65},
+    {K::Kite, Z::Wall, 1, 1, 65, 80},       {K::Robot, Z::Ground, 1, 2, 80, 100},
+    {K::Critter, Z::Ground, 1, 2, 70, 85, kBear | kRabbit}, {K::Block, Z::Ground, 2, 3, 38, 50},
+    {K::Ball, Z::Ground, 1, 1, 36, 46},     {K::Car, Z::Ground, 0, 1, 42, 52},
+    {K::Rocket, Z::Ground, 0, 1, 75, 90},
 };
 
 constexpr std::array kThemes = {
