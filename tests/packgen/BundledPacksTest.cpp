@@ -6,10 +6,10 @@
 #include <iterator>
 #include <sstream>
 
+#include "tests/packgen/PairFixture.h"
 #include "tools/packgen/PackChecker.h"
 #include "tools/packgen/PackFormat.h"
 #include "tools/packgen/Verifier.h"
-#include "tests/packgen/PairFixture.h"
 
 namespace fs = std::filesystem;
 

@@ -25,7 +25,8 @@ TEST(Determinism, PackIsTheSameTwiceAndHoldsTenPicturesWithMaps) {
     std::vector<uint8_t> first, second;
     std::string error;
     int reported = 0;
-    ASSERT_TRUE(BuildPack(request, [&](const std::string&, const GeneratedPair&) { ++reported; }, first, error))
+    ASSERT_TRUE(BuildPack(
+        request, [&](const std::string&, const GeneratedPair&) { ++reported; }, first, error))
         << error;
     ASSERT_TRUE(BuildPack(request, nullptr, second, error)) << error;
     EXPECT_EQ(first, second);

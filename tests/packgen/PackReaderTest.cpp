@@ -35,18 +35,18 @@ TEST_P(HostilePack, IsRefusedWithoutReadingOutOfBounds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Damages, HostilePack,
-    testing::Values(HostileCase{"shorter than the directory", [](std::vector<uint8_t>& b) { b.resize(20003); }},
-                    HostileCase{"count above 500",
-                                [](std::vector<uint8_t>& b) { PutLe32(b, b.size() - 20004, 501); }},
-                    HostileCase{"negative count",
-                                [](std::vector<uint8_t>& b) { PutLe32(b, b.size() - 20004, 0xFFFFFFFF); }},
-                    HostileCase{"entry past the data",
-                                [](std::vector<uint8_t>& b) { PutLe32(b, b.size() - 20000 + 36, 1000000); }},
-                    HostileCase{"offset and size wrapping around",
-                                [](std::vector<uint8_t>& b) {
-                                    PutLe32(b, b.size() - 20000 + 32, 0xFFFFFFF0);
-                                    PutLe32(b, b.size() - 20000 + 36, 0x20);
-                                }}),
+    testing::Values(
+        HostileCase{"shorter than the directory", [](std::vector<uint8_t>& b) { b.resize(20003); }},
+        HostileCase{"count above 500", [](std::vector<uint8_t>& b) { PutLe32(b, b.size() - 20004, 501); }},
+        HostileCase{"negative count",
+                    [](std::vector<uint8_t>& b) { PutLe32(b, b.size() - 20004, 0xFFFFFFFF); }},
+        HostileCase{"entry past the data",
+                    [](std::vector<uint8_t>& b) { PutLe32(b, b.size() - 20000 + 36, 1000000); }},
+        HostileCase{"offset and size wrapping around",
+                    [](std::vector<uint8_t>& b) {
+                        PutLe32(b, b.size() - 20000 + 32, 0xFFFFFFF0);
+                        PutLe32(b, b.size() - 20000 + 36, 0x20);
+                    }}),
     [](const auto& info) {
         std::string name = info.param.what;
         for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';

@@ -57,7 +57,10 @@ struct Plant {
 
 const Plant kPlants[] = {
     {"change_outside_every_rectangle",
-     [](RgbImage& s, DifferenceMap& m) { Fill(s, FreeSquare(m), kRightOffset, {255, 0, 255}); }, -1, ""},
+     [](RgbImage& s, DifferenceMap& m) {
+         Fill(s, FreeSquare(m), kRightOffset, {255, 0, 255});
+     },
+     -1, ""},
     {"empty_rectangle",
      [](RgbImage& s, DifferenceMap& m) {
          for (int y = m[2].top; y <= m[2].bottom; ++y) {
@@ -78,13 +81,19 @@ const Plant kPlants[] = {
      },
      3, "colour-blind"},
     {"tiny", [](RgbImage&, DifferenceMap& m) { m[4].right = m[4].left + 12; }, 4, "smaller than 14x14"},
-    {"huge", [](RgbImage&, DifferenceMap& m) { m[4] = {kLeftX, kTopY, kLeftX + 299, kTopY + 200}; }, 4,
-     "larger than a quarter"},
+    {"huge",
+     [](RgbImage&, DifferenceMap& m) {
+         m[4] = {kLeftX, kTopY, kLeftX + 299, kTopY + 200};
+     },
+     4, "larger than a quarter"},
     {"outside_left_picture", [](RgbImage&, DifferenceMap& m) { m[4].left = kLeftX - 1; }, 4,
      "not inside the left picture"},
     {"inverted", [](RgbImage&, DifferenceMap& m) { std::swap(m[4].left, m[4].right); }, 4, "empty rectangle"},
-    {"extreme_values", [](RgbImage&, DifferenceMap& m) { m[4] = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}; }, 4,
-     "not inside"},
+    {"extreme_values",
+     [](RgbImage&, DifferenceMap& m) {
+         m[4] = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+     },
+     4, "not inside"},
 };
 } // namespace
 

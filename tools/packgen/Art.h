@@ -61,4 +61,6 @@ void DrawBlock(const Ink&, const SceneObject&);
 void DrawRobot(const Ink&, const SceneObject&);
 void DrawFrame(const Ink&, const SceneObject&);
 
-inline bool Has(const SceneObject& o, int bit) { return (o.details >> bit) & 1u; }
+inline bool Has(const SceneObject& o, int bit) {
+    return (o.details >> bit) & 1u;
+}

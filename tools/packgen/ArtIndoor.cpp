@@ -111,7 +111,8 @@ void DrawClock(const Ink& k, const SceneObject& o) {
         }
         Line(k, 1.0);
     }
-    const double hour = (o.variant % 12) * M_PI / 6 - M_PI / 2, minute = (o.variant % 4) * M_PI / 2 - M_PI / 2;
+    const double hour = (o.variant % 12) * M_PI / 6 - M_PI / 2,
+                 minute = (o.variant % 4) * M_PI / 2 - M_PI / 2;
     cairo_move_to(cr, 0, -50), cairo_line_to(cr, std::cos(hour) * 18, -50 + std::sin(hour) * 18);
     Line(k, 2.5);
     cairo_move_to(cr, 0, -50), cairo_line_to(cr, std::cos(minute) * 28, -50 + std::sin(minute) * 28);

@@ -135,7 +135,8 @@ void DrawBush(const Ink& k, const SceneObject& o) {
     EllipsePath(cr, 0, -20, 55, 20);
     PaintMerged(k, o.colours[0]);
     if (Has(o, 0)) {
-        for (const auto& [x, y] : {std::pair{-30.0, -30.0}, {-8.0, -62.0}, {18.0, -40.0}, {36.0, -22.0}, {-2.0, -25.0}}) {
+        for (const auto& [x, y] :
+             {std::pair{-30.0, -30.0}, {-8.0, -62.0}, {18.0, -40.0}, {36.0, -22.0}, {-2.0, -25.0}}) {
             Oval(k, x, y, 6, 6, o.colours[2]);
         }
     }

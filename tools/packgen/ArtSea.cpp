@@ -174,7 +174,8 @@ void DrawCoral(const Ink& k, const SceneObject& o) {
 void DrawChest(const Ink& k, const SceneObject& o) {
     cairo_t* cr = k.cr;
     if (Has(o, 1)) {
-        for (const auto& [x, y] : {std::pair{-20.0, -58.0}, {0.0, -62.0}, {18.0, -57.0}}) Oval(k, x, y, 9, 6, kGold);
+        for (const auto& [x, y] : {std::pair{-20.0, -58.0}, {0.0, -62.0}, {18.0, -57.0}})
+            Oval(k, x, y, 9, 6, kGold);
     }
     Box(k, -45, -50, 90, 50, 3, o.colours[0]);
     cairo_new_path(cr);

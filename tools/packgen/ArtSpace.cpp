@@ -35,7 +35,8 @@ void DrawPlanet(const Ink& k, const SceneObject& o) {
         cairo_reset_clip(cr);
     }
     if (Has(o, 0)) {
-        for (const auto& [x, y, r] : {std::tuple{-15.0, -62.0, 8.0}, {16.0, -40.0, 6.0}, {-4.0, -30.0, 5.0}}) {
+        for (const auto& [x, y, r] :
+             {std::tuple{-15.0, -62.0, 8.0}, {16.0, -40.0, 6.0}, {-4.0, -30.0, 5.0}}) {
             Oval(k, x, y, r, r, Shade(o.colours[0], 0.75));
         }
     }

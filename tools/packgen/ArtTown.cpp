@@ -77,7 +77,8 @@ void DrawBarn(const Ink& k, const SceneObject& o) {
     cairo_t* cr = k.cr;
     PolygonPath(cr, {{-50, 0}, {-50, -55}, {-30, -85}, {30, -85}, {50, -55}, {50, 0}});
     Paint(k, o.colours[0]);
-    PolygonPath(cr, {{-56, -52}, {-32, -90}, {32, -90}, {56, -52}, {50, -52}, {30, -84}, {-30, -84}, {-50, -52}});
+    PolygonPath(cr,
+                {{-56, -52}, {-32, -90}, {32, -90}, {56, -52}, {50, -52}, {30, -84}, {-30, -84}, {-50, -52}});
     PaintFlat(k, kWhite);
     Box(k, -20, -40, 40, 40, 1, o.colours[1]);
     if (Has(o, 1)) {

@@ -43,7 +43,9 @@ void Hills(cairo_t* cr, Rng& rng, double horizon, Rgb far, Rgb near) {
     }
 }
 
-void Ground(cairo_t* cr, double horizon, Rgb top, Rgb bottom) { Gradient(cr, horizon, kH, top, bottom); }
+void Ground(cairo_t* cr, double horizon, Rgb top, Rgb bottom) {
+    Gradient(cr, horizon, kH, top, bottom);
+}
 
 void Tufts(cairo_t* cr, Rng& rng, double horizon, Rgb colour, int count) {
     SetColour(cr, colour);
@@ -139,7 +141,8 @@ void PaintSpaceBackground(cairo_t* cr, Rng& rng, double horizon) {
     SetColour(cr, {175, 170, 185});
     cairo_fill(cr);
     for (int i = 0; i < 7; ++i) {
-        EllipsePath(cr, rng.Real(10, kW - 10), rng.Real(horizon + 15, kH - 8), rng.Real(8, 18), rng.Real(3, 6));
+        EllipsePath(cr, rng.Real(10, kW - 10), rng.Real(horizon + 15, kH - 8), rng.Real(8, 18),
+                    rng.Real(3, 6));
         SetColour(cr, {140, 135, 155});
         cairo_fill(cr);
     }
@@ -173,7 +176,8 @@ void PaintForestBackground(cairo_t* cr, Rng& rng, double horizon) {
     SetColour(cr, {70, 120, 90});
     for (double x = -10; x < kW + 10; x += rng.Real(14, 24)) {
         const double h = rng.Real(30, 60);
-        cairo_move_to(cr, x - 10, horizon + 2), cairo_line_to(cr, x, horizon - h), cairo_line_to(cr, x + 10, horizon + 2);
+        cairo_move_to(cr, x - 10, horizon + 2), cairo_line_to(cr, x, horizon - h),
+            cairo_line_to(cr, x + 10, horizon + 2);
     }
     cairo_fill(cr);
     Ground(cr, horizon, {100, 160, 80}, {70, 125, 60});

@@ -24,7 +24,9 @@ uint8_t ToSrgbByte(double linear) {
     return static_cast<uint8_t>(std::lround(v * 255.0));
 }
 
-float LabF(float t) { return t > 0.008856f ? std::cbrt(t) : 7.787f * t + 16.0f / 116.0f; }
+float LabF(float t) {
+    return t > 0.008856f ? std::cbrt(t) : 7.787f * t + 16.0f / 116.0f;
+}
 } // namespace
 
 Lab ToLab(Rgb c) {

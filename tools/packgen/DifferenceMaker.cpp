@@ -17,19 +17,20 @@ enum class Change { Remove, Add, Recolour, Resize, Move, Mirror, Detail, Count }
 constexpr int kLevels = kMaxDifficulty;
 // How often each change is tried, by difficulty (rows) and change (columns, in the order of Change).
 constexpr int kWeights[kLevels][int(Change::Count)] = {
-    {4, 3, 4, 2, 1, 1, 1}, {3, 2, 4, 2, 2, 1, 2}, {2, 2, 3, 2, 2, 2, 3}, {1, 1, 3, 2, 2, 2, 4}, {1, 1, 2, 1, 2, 3, 5},
+    {4, 3, 4, 2, 1, 1, 1}, {3, 2, 4, 2, 2, 1, 2}, {2, 2, 3, 2, 2, 2, 3},
+    {1, 1, 3, 2, 2, 2, 4}, {1, 1, 2, 1, 2, 3, 5},
 };
 // Plainly different pixels a difference must have (as a red-green colour-blind player sees them too),
 // at least and at most, by difficulty.
 constexpr int kMinClear[kLevels] = {700, 450, 260, 160, 110};
-constexpr int kMaxClear[kLevels] = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), 4000, 2200,
-                                    1200};
+constexpr int kMaxClear[kLevels] = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), 4000,
+                                    2200, 1200};
 // Least colour distance of a recolouring, by difficulty.
 constexpr float kMinColourDistance[kLevels] = {70, 60, 50, 42, 36};
-constexpr int kMargin = 3;          // pixels around the changed area
-constexpr int kMinRectSide = 16;    // a little above the smallest fair side
-constexpr int kGap = 2;             // pixels kept free between two rectangles
-constexpr int kCandidates = 80;     // changes tried before the scene is given up
+constexpr int kMargin = 3;       // pixels around the changed area
+constexpr int kMinRectSide = 16; // a little above the smallest fair side
+constexpr int kGap = 2;          // pixels kept free between two rectangles
+constexpr int kCandidates = 80;  // changes tried before the scene is given up
 
 struct PixelBox {
     int x0, y0, x1, y1;
@@ -65,10 +66,17 @@ bool Recolour(SceneObject& o, int level, Rng& rng) {
 bool Apply(Change change, SceneObject& o, int level, Rng& rng) {
     const KindInfo& info = InfoOf(o.kind);
     switch (change) {
-    case Change::Remove: o.visible = false; return true;
-    case Change::Add: o.visible = true; return true;
-    case Change::Recolour: return Recolour(o, level, rng);
-    case Change::Resize: o.size *= rng.Chance(0.5) ? 1.45 - 0.05 * level : 0.62 + 0.05 * level; return true;
+    case Change::Remove:
+        o.visible = false;
+        return true;
+    case Change::Add:
+        o.visible = true;
+        return true;
+    case Change::Recolour:
+        return Recolour(o, level, rng);
+    case Change::Resize:
+        o.size *= rng.Chance(0.5) ? 1.45 - 0.05 * level : 0.62 + 0.05 * level;
+        return true;
     case Change::Move: {
         const double step = std::max(12.0, info.width * o.size * (0.8 - 0.1 * level));
         o.x += (o.x + step < kPictureWidth - 10 && (rng.Chance(0.5) || o.x - step < 10)) ? step : -step;
@@ -82,7 +90,8 @@ bool Apply(Change change, SceneObject& o, int level, Rng& rng) {
         if (info.detailBits == 0) return false;
         o.details ^= 1u << rng.Int(0, info.detailBits - 1);
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -151,7 +160,8 @@ bool MakeDifferences(const Scene& scene, int difficulty, Rng& rng, PairPlan& pla
         const PixelBox rect = FrameChange(*changed);
         const int64_t area = int64_t(rect.x1 - rect.x0 + 1) * (rect.y1 - rect.y0 + 1);
         if (area > fairness::kMaxArea) continue;
-        if (!std::all_of(taken.begin(), taken.end(), [&](const PixelBox& t) { return Apart(t, rect); })) continue;
+        if (!std::all_of(taken.begin(), taken.end(), [&](const PixelBox& t) { return Apart(t, rect); }))
+            continue;
         used[index] = true;
         plan.right.objects[index] = trial.objects[index];
         plan.map[taken.size()] = {rect.x0 + kLeftX, rect.y0 + kTopY, rect.x1 + kLeftX, rect.y1 + kTopY};

@@ -80,8 +80,8 @@ bool DecodeJpeg(const std::vector<uint8_t>& bytes, int maxSide, RgbImage& out, s
     jpeg_read_header(&info, TRUE);
     if (info.image_width == 0 || info.image_height == 0 || info.image_width > JDIMENSION(maxSide) ||
         info.image_height > JDIMENSION(maxSide)) {
-        error = "JPEG picture of " + std::to_string(info.image_width) + "x" + std::to_string(info.image_height) +
-                " is out of range";
+        error = "JPEG picture of " + std::to_string(info.image_width) + "x" +
+                std::to_string(info.image_height) + " is out of range";
         jpeg_destroy_decompress(&info);
         return false;
     }

@@ -3,14 +3,14 @@
 #include <array>
 
 namespace {
-constexpr Rgb kBright[] = {{230, 60, 60},  {245, 150, 40}, {250, 215, 60},  {90, 190, 80},  {60, 130, 230},
+constexpr Rgb kBright[] = {{230, 60, 60},  {245, 150, 40},  {250, 215, 60}, {90, 190, 80},   {60, 130, 230},
                            {150, 90, 210}, {240, 120, 180}, {40, 180, 180}, {245, 245, 245}, {70, 70, 90}};
 constexpr Rgb kGreens[] = {{70, 160, 60}, {50, 135, 75}, {115, 185, 60}, {40, 115, 70}, {140, 190, 80}};
 constexpr Rgb kBrowns[] = {{150, 100, 60}, {120, 80, 50}, {170, 120, 75}, {105, 75, 55}};
-constexpr Rgb kPastels[] = {{245, 225, 185}, {200, 220, 245}, {245, 200, 200}, {215, 240, 200}, {250, 240, 210},
-                            {225, 210, 245}};
+constexpr Rgb kPastels[] = {{245, 225, 185}, {200, 220, 245}, {245, 200, 200},
+                            {215, 240, 200}, {250, 240, 210}, {225, 210, 245}};
 constexpr Rgb kRoofs[] = {{200, 70, 60}, {80, 100, 160}, {120, 80, 60}, {60, 130, 110}, {170, 90, 150}};
-constexpr Rgb kFurs[] = {{235, 150, 60}, {145, 100, 70}, {200, 200, 205}, {245, 243, 235},
+constexpr Rgb kFurs[] = {{235, 150, 60}, {145, 100, 70},  {200, 200, 205}, {245, 243, 235},
                          {95, 85, 85},   {240, 205, 155}, {245, 175, 185}};
 constexpr Rgb kClouds[] = {{252, 252, 255}, {236, 242, 252}};
 constexpr Rgb kSuns[] = {{255, 222, 60}, {255, 205, 45}};
@@ -84,6 +84,10 @@ const std::array<KindInfo, size_t(Kind::Frame) + 1>& Table() {
 }
 } // namespace
 
-const KindInfo& InfoOf(Kind kind) { return Table()[size_t(kind)]; }
+const KindInfo& InfoOf(Kind kind) {
+    return Table()[size_t(kind)];
+}
 
-std::span<const Rgb> ChangeColours() { return kBright; }
+std::span<const Rgb> ChangeColours() {
+    return kBright;
+}

@@ -6,9 +6,9 @@
 // What the generator knows of a kind besides its drawing.
 struct KindInfo {
     ArtFunction draw;
-    double width;                    // in units of its height (100)
-    int detailBits;                  // optional parts that a difference may add or take away
-    bool asymmetric;                 // mirroring it shows
+    double width;                     // in units of its height (100)
+    int detailBits;                   // optional parts that a difference may add or take away
+    bool asymmetric;                  // mirroring it shows
     std::span<const Rgb> palettes[3]; // choices for its main, second and accent colours
 };
 

@@ -13,7 +13,9 @@ std::string Stem(int index) {
 }
 } // namespace
 
-uint64_t PictureSeed(uint64_t packSeed, int index) { return MixSeed(packSeed, uint64_t(index)) >> 16; }
+uint64_t PictureSeed(uint64_t packSeed, int index) {
+    return MixSeed(packSeed, uint64_t(index)) >> 16;
+}
 
 int PictureTheme(const PackRequest& request, int index) {
     if (request.theme != kMixedThemes) return request.theme;
@@ -26,7 +28,8 @@ bool BuildPack(const PackRequest& request, const PairListener& listener, std::ve
     ArchiveWriter writer;
     for (int i = 0; i < pair_layout::kPicturesPerPack; ++i) {
         GeneratedPair pair;
-        if (!GeneratePair(PictureTheme(request, i), request.difficulty, PictureSeed(request.seed, i), pair, error)) {
+        if (!GeneratePair(PictureTheme(request, i), request.difficulty, PictureSeed(request.seed, i), pair,
+                          error)) {
             return false;
         }
         const std::string stem = Stem(i);

@@ -14,7 +14,8 @@ constexpr size_t kNameField = 32;
 constexpr size_t kPictureSlots = 20;
 
 uint32_t GetLe32(const std::vector<uint8_t>& in, size_t at) {
-    return uint32_t(in[at]) | uint32_t(in[at + 1]) << 8 | uint32_t(in[at + 2]) << 16 | uint32_t(in[at + 3]) << 24;
+    return uint32_t(in[at]) | uint32_t(in[at + 1]) << 8 | uint32_t(in[at + 2]) << 16 |
+           uint32_t(in[at + 3]) << 24;
 }
 
 std::string Lower(std::string s) {

@@ -12,7 +12,7 @@ struct PackEntry {
 
 // Reads a pack (any archive) from untrusted bytes: every count, offset and size is checked before use.
 class PackReader {
-public:
+  public:
     static constexpr size_t kMaxFileBytes = size_t(1) << 30;
 
     bool Load(std::vector<uint8_t> bytes, std::string& error);
@@ -20,12 +20,13 @@ public:
     const std::vector<PackEntry>& Entries() const { return entries_; }
     // The entry's bytes, or false when no entry has that name (compared without regard to case).
     bool Read(const std::string& name, std::vector<uint8_t>& out) const;
-    // The picture entries as the game picks them: names holding ".jpg" among the first 20 slots, in slot order.
+    // The picture entries as the game picks them: names holding ".jpg" among the first 20 slots, in slot
+    // order.
     std::vector<const PackEntry*> Pictures() const;
     // The map entry's name for a picture: lower case, up to the first dot, then ".map".
     static std::string MapNameFor(const std::string& pictureName);
 
-private:
+  private:
     std::vector<uint8_t> bytes_;
     std::vector<PackEntry> entries_;
 };

@@ -9,8 +9,8 @@
 struct GeneratedPair {
     std::vector<uint8_t> jpeg; // the 640x480 stage picture
     DifferenceMap map{};
-    uint64_t seed = 0;         // the seed that passed
-    int tries = 0;             // scenes drawn until one passed
+    uint64_t seed = 0; // the seed that passed
+    int tries = 0;     // scenes drawn until one passed
 };
 
 constexpr int kMaxTries = 60;

@@ -62,8 +62,9 @@ bool WritePreview(const std::string& packPath, const std::string& pngPath, doubl
     }
     const int cellW = int(std::ceil(kPairWidth * scale)), cellH = int(std::ceil(kPictureHeight * scale));
     const int rows = int(pictures.size() + kColumns - 1) / kColumns;
-    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kColumns * (cellW + kGapPixels) + kGapPixels,
-                                                        rows * (cellH + kGapPixels) + kGapPixels);
+    cairo_surface_t* sheet =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, kColumns * (cellW + kGapPixels) + kGapPixels,
+                                   rows * (cellH + kGapPixels) + kGapPixels);
     cairo_t* cr = cairo_create(sheet);
     cairo_set_source_rgb(cr, 0.12, 0.12, 0.16);
     cairo_paint(cr);

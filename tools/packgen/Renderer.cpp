@@ -15,7 +15,9 @@ constexpr Rgb kFrameColour{24, 28, 48};
 constexpr double kUnitsTall = 100.0;
 
 // Outline width in pixels: thinner for small objects so that their lines do not swamp them.
-double OutlinePixels(double size) { return std::clamp(size / 35.0, 1.0, 2.0); }
+double OutlinePixels(double size) {
+    return std::clamp(size / 35.0, 1.0, 2.0);
+}
 
 void DrawObject(cairo_t* cr, const SceneObject& o) {
     const double scale = o.size / kUnitsTall;

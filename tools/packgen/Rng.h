@@ -5,7 +5,7 @@
 // A small deterministic generator (splitmix64): the same seed gives the same scene on every machine,
 // unlike the standard distributions whose results the library may choose.
 class Rng {
-public:
+  public:
     explicit Rng(uint64_t seed) : state_(seed) {}
 
     uint64_t Next() {
@@ -17,13 +17,17 @@ public:
     // Uniform in [lo, hi], both ends included.
     int Int(int lo, int hi) { return lo + static_cast<int>(Next() % static_cast<uint64_t>(hi - lo + 1)); }
     // Uniform in [lo, hi).
-    double Real(double lo, double hi) { return lo + (hi - lo) * static_cast<double>(Next() >> 11) * 0x1.0p-53; }
+    double Real(double lo, double hi) {
+        return lo + (hi - lo) * static_cast<double>(Next() >> 11) * 0x1.0p-53;
+    }
     bool Chance(double p) { return Real(0.0, 1.0) < p; }
     template <typename C> const auto& Pick(const C& items) { return items[Next() % std::size(items)]; }
 
-private:
+  private:
     uint64_t state_;
 };
 
 // A seed derived from several numbers, so that neighbouring inputs give unrelated streams.
-inline uint64_t MixSeed(uint64_t a, uint64_t b) { return Rng(a * 0x100000001B3ull ^ (b + 0x51ED27)).Next(); }
+inline uint64_t MixSeed(uint64_t a, uint64_t b) {
+    return Rng(a * 0x100000001B3ull ^ (b + 0x51ED27)).Next();
+}

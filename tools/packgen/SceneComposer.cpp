@@ -15,10 +15,14 @@ constexpr double kMaxOverlap = 0.3; // share of the smaller box two objects may 
 
 int Layer(Zone zone) {
     switch (zone) {
-    case Zone::Sky: return 0;
-    case Zone::Wall: return 1;
-    case Zone::Horizon: return 2;
-    default: return 3;
+    case Zone::Sky:
+        return 0;
+    case Zone::Wall:
+        return 1;
+    case Zone::Horizon:
+        return 2;
+    default:
+        return 3;
     }
 }
 
@@ -48,10 +52,18 @@ SceneObject Place(const Placement& p, double horizon, Rng& rng) {
     const double halfWidth = info.width * o.size / 2;
     o.x = rng.Real(std::min(halfWidth * 0.6, kW / 2), std::max(kW - halfWidth * 0.6, kW / 2));
     switch (p.zone) {
-    case Zone::Sky: o.y = rng.Real(o.size + 8, std::max(o.size + 9, horizon - 25)); break;
-    case Zone::Wall: o.y = rng.Real(o.size + 15, std::max(o.size + 16, horizon - 70)); break;
-    case Zone::Horizon: o.y = horizon + rng.Real(2, 14); break;
-    case Zone::Float: o.y = rng.Real(o.size + 10, std::max(o.size + 11, horizon + 20)); break;
+    case Zone::Sky:
+        o.y = rng.Real(o.size + 8, std::max(o.size + 9, horizon - 25));
+        break;
+    case Zone::Wall:
+        o.y = rng.Real(o.size + 15, std::max(o.size + 16, horizon - 70));
+        break;
+    case Zone::Horizon:
+        o.y = horizon + rng.Real(2, 14);
+        break;
+    case Zone::Float:
+        o.y = rng.Real(o.size + 10, std::max(o.size + 11, horizon + 20));
+        break;
     case Zone::Ground: {
         o.y = rng.Real(horizon + 25, kH - 6);
         o.size *= 0.7 + 0.3 * (o.y - horizon) / (kH - horizon); // smaller further back

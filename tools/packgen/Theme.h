@@ -20,8 +20,8 @@ struct Placement {
     Zone zone;
     int minCount, maxCount;
     double minSize, maxSize;
-    uint32_t variants = 0;       // allowed variants as a bit set; 0 for 0..7
-    uint32_t forcedDetails = 0;  // parts every object of the placement shows
+    uint32_t variants = 0;      // allowed variants as a bit set; 0 for 0..7
+    uint32_t forcedDetails = 0; // parts every object of the placement shows
 };
 
 // Paints a picture's background (sky, ground, walls) below the horizon line given.

@@ -17,19 +17,22 @@ struct Box {
 
 // Wide arithmetic: a hostile map may hold any 32-bit value.
 Box ToPicture(const MapRect& r) {
-    return {int64_t(r.left) - kLeftX, int64_t(r.top) - kTopY, int64_t(r.right) - kLeftX, int64_t(r.bottom) - kTopY};
+    return {int64_t(r.left) - kLeftX, int64_t(r.top) - kTopY, int64_t(r.right) - kLeftX,
+            int64_t(r.bottom) - kTopY};
 }
 
 Box ClampToPicture(Box b) {
-    return {std::max<int64_t>(b.x0, 0), std::max<int64_t>(b.y0, 0), std::min<int64_t>(b.x1, kPictureWidth - 1),
-            std::min<int64_t>(b.y1, kPictureHeight - 1)};
+    return {std::max<int64_t>(b.x0, 0), std::max<int64_t>(b.y0, 0),
+            std::min<int64_t>(b.x1, kPictureWidth - 1), std::min<int64_t>(b.y1, kPictureHeight - 1)};
 }
 
 bool Intersects(const MapRect& a, const MapRect& b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
 
-bool Inverted(const MapRect& r) { return r.right < r.left || r.bottom < r.top; }
+bool Inverted(const MapRect& r) {
+    return r.right < r.left || r.bottom < r.top;
+}
 
 // Per-pixel colour distance between the left and right pictures, plainly and as a deuteranope sees it.
 struct DistanceMaps {
@@ -87,7 +90,8 @@ void CheckInside(PairReport& report, const DistanceMaps& maps) {
             }
         }
         if (rr.clearPixels < fairness::kMinClearPixels) {
-            rr.problems.push_back("no plain difference inside (" + std::to_string(rr.clearPixels) + " pixels)");
+            rr.problems.push_back("no plain difference inside (" + std::to_string(rr.clearPixels) +
+                                  " pixels)");
         } else if (rr.clearPixelsColourBlind < fairness::kMinClearPixels) {
             rr.problems.push_back("invisible to a red-green colour-blind player (" +
                                   std::to_string(rr.clearPixelsColourBlind) + " pixels)");
@@ -152,7 +156,8 @@ std::string PairReport::Summary() const {
         const RectReport& r = rects[k];
         s << "  rect " << k + 1 << " " << Describe(r.rect) << ": ";
         if (r.Ok()) {
-            s << "ok (" << r.clearPixels << " pixels differ, " << r.clearPixelsColourBlind << " colour-blind)";
+            s << "ok (" << r.clearPixels << " pixels differ, " << r.clearPixelsColourBlind
+              << " colour-blind)";
         } else {
             for (size_t i = 0; i < r.problems.size(); ++i) s << (i ? "; " : "") << r.problems[i];
         }

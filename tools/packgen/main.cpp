@@ -70,22 +70,30 @@ bool ParseNumber(const char* text, long long lo, long long hi, long long& value)
 
 // Fills settings from the command line; answers an exit status when the program is to stop at once.
 int Parse(int argc, char** argv, Settings& s, bool& stop) {
-    static const option kOptions[] = {
-        {"output", required_argument, nullptr, 'o'}, {"theme", required_argument, nullptr, 't'},
-        {"difficulty", required_argument, nullptr, 'd'}, {"seed", required_argument, nullptr, 's'},
-        {"quiet", no_argument, nullptr, 'q'}, {"help", no_argument, nullptr, 'h'},
-        {"maker", required_argument, nullptr, kMaker}, {"line", required_argument, nullptr, kLine},
-        {"no-info", no_argument, nullptr, kNoInfo}, {"scale", required_argument, nullptr, kScale},
-        {"list-themes", no_argument, nullptr, kListThemes}, {"check", no_argument, nullptr, kCheck},
-        {"preview", required_argument, nullptr, kPreview}, {"pair", required_argument, nullptr, kPair},
-        {nullptr, 0, nullptr, 0}};
+    static const option kOptions[] = {{"output", required_argument, nullptr, 'o'},
+                                      {"theme", required_argument, nullptr, 't'},
+                                      {"difficulty", required_argument, nullptr, 'd'},
+                                      {"seed", required_argument, nullptr, 's'},
+                                      {"quiet", no_argument, nullptr, 'q'},
+                                      {"help", no_argument, nullptr, 'h'},
+                                      {"maker", required_argument, nullptr, kMaker},
+                                      {"line", required_argument, nullptr, kLine},
+                                      {"no-info", no_argument, nullptr, kNoInfo},
+                                      {"scale", required_argument, nullptr, kScale},
+                                      {"list-themes", no_argument, nullptr, kListThemes},
+                                      {"check", no_argument, nullptr, kCheck},
+                                      {"preview", required_argument, nullptr, kPreview},
+                                      {"pair", required_argument, nullptr, kPair},
+                                      {nullptr, 0, nullptr, 0}};
     stop = true;
     opterr = 0;
     optind = 1;
     long long number = 0;
     for (int c; (c = getopt_long(argc, argv, ":o:t:d:s:qh", kOptions, nullptr)) != -1;) {
         switch (c) {
-        case 'o': s.output = optarg; break;
+        case 'o':
+            s.output = optarg;
+            break;
         case 't':
             if (std::string(optarg) == "mixed") {
                 s.request.theme = kMixedThemes;
@@ -103,28 +111,51 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
             if (!ParseNumber(optarg, 0, 0xFFFFFFFFFFFFll, number)) return UsageError("bad seed");
             s.request.seed = uint64_t(number);
             break;
-        case 'q': s.quiet = true; break;
-        case 'h': std::cout << kUsage; return kExitOk;
-        case kMaker: s.maker = optarg; break;
+        case 'q':
+            s.quiet = true;
+            break;
+        case 'h':
+            std::cout << kUsage;
+            return kExitOk;
+        case kMaker:
+            s.maker = optarg;
+            break;
         case kLine:
             if (s.lines.size() == kInfoLines) return UsageError("at most five --line options");
             s.lines.push_back(optarg);
             break;
-        case kNoInfo: s.writeInfo = false; break;
-        case kScale: s.scale = std::atof(optarg); break;
-        case kListThemes: s.listThemes = true; break;
-        case kCheck: s.check = true; break;
-        case kPreview: s.previewPath = optarg; break;
-        case kPair: s.pairStem = optarg; break;
-        case ':': return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
-        default: return UsageError(std::string("unknown option '") + argv[optind - 1] + "'");
+        case kNoInfo:
+            s.writeInfo = false;
+            break;
+        case kScale:
+            s.scale = std::atof(optarg);
+            break;
+        case kListThemes:
+            s.listThemes = true;
+            break;
+        case kCheck:
+            s.check = true;
+            break;
+        case kPreview:
+            s.previewPath = optarg;
+            break;
+        case kPair:
+            s.pairStem = optarg;
+            break;
+        case ':':
+            return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
+        default:
+            return UsageError(std::string("unknown option '") + argv[optind - 1] + "'");
         }
     }
     for (int i = optind; i < argc; ++i) s.inputs.push_back(argv[i]);
-    const int modes = !s.output.empty() + !s.pairStem.empty() + s.check + !s.previewPath.empty() + s.listThemes;
-    if (modes != 1) return UsageError("give exactly one of --output, --pair, --check, --preview, --list-themes");
+    const int modes =
+        !s.output.empty() + !s.pairStem.empty() + s.check + !s.previewPath.empty() + s.listThemes;
+    if (modes != 1)
+        return UsageError("give exactly one of --output, --pair, --check, --preview, --list-themes");
     if ((s.check || !s.previewPath.empty()) == s.inputs.empty()) {
-        return UsageError(s.inputs.empty() ? "name the pack to read" : "unexpected argument '" + s.inputs[0] + "'");
+        return UsageError(s.inputs.empty() ? "name the pack to read"
+                                           : "unexpected argument '" + s.inputs[0] + "'");
     }
     if (!s.previewPath.empty() && s.inputs.size() != 1) return UsageError("--preview reads one pack");
     stop = false;
@@ -149,7 +180,8 @@ bool WriteInfo(const Settings& s, std::string& error) {
     if (!EncodePackInfo(info, bytes, error)) return false;
     const size_t slash = s.output.find_last_of('/');
     const size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
-    return WriteFileAtomically(s.output.substr(0, nameAt) + InfoFileName(s.output.substr(nameAt)), bytes, error);
+    return WriteFileAtomically(s.output.substr(0, nameAt) + InfoFileName(s.output.substr(nameAt)), bytes,
+                               error);
 }
 
 void Report(const Settings& s, const std::string& name, const GeneratedPair& pair) {
