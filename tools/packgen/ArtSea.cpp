@@ -3,7 +3,6 @@
 #include "tools/packgen/Art.h"
 
 namespace {
-constexpr Rgb kSand{235, 205, 140};
 constexpr Rgb kPole{235, 235, 230};
 constexpr Rgb kGold{250, 200, 50};
 } // namespace

@@ -67,7 +67,9 @@ void CheckGeometry(PairReport& report) {
             r.bottom >= kTopY + kPictureHeight) {
             rr.problems.push_back("not inside the left picture");
         }
-        const int64_t w = int64_t(r.right) - r.left + 1, h = int64_t(r.bottom) - r.top + 1;
+        // Capped so that the area of a hostile rectangle cannot overflow.
+        const int64_t w = std::min<int64_t>(int64_t(r.right) - r.left + 1, kImageWidth);
+        const int64_t h = std::min<int64_t>(int64_t(r.bottom) - r.top + 1, kImageHeight);
         if (w < fairness::kMinSide || h < fairness::kMinSide) rr.problems.push_back("smaller than 14x14");
         if (w * h > fairness::kMaxArea) rr.problems.push_back("larger than a quarter of the picture");
         for (size_t j = 0; j < report.rects.size(); ++j) {
