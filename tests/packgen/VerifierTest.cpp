@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "tests/packgen/PairFixture.h"
+#include "tools/packgen/Verifier.h"
+
+namespace {
+using namespace pair_layout;
+
+// A colour pair that differs plainly but looks the same to a deuteranope.
+std::pair<Rgb, Rgb> ConfusableColours() {
+    const Rgb a{200, 90, 90};
+    for (int r = 0; r < 256; r += 5) {
+        for (int g = 0; g < 256; g += 5) {
+            const Rgb b{uint8_t(r), uint8_t(g), a.b};
+            if (DeltaE(ToLab(a), ToLab(b)) >= 40 &&
+                DeltaE(ToLab(SimulateDeuteranopia(a)), ToLab(SimulateDeuteranopia(b))) < 5) {
+                return {a, b};
+            }
+        }
+    }
+    ADD_FAILURE() << "no confusable colour pair";
+    return {a, a};
+}
+
+// Fills the inclusive stage rectangle on the left (offset 0) or right (offset 309) picture.
+void Fill(RgbImage& stage, const MapRect& r, int offset, Rgb c) {
+    for (int y = r.top; y <= r.bottom; ++y) {
+        for (int x = r.left; x <= r.right; ++x) stage.Set(x + offset, y, c);
+    }
+}
+
+// A 16x16 square of the left picture at least 12 pixels from every rectangle.
+MapRect FreeSquare(const DifferenceMap& map) {
+    for (int y = kTopY; y + 16 < kTopY + kPictureHeight; y += 4) {
+        for (int x = kLeftX; x + 16 < kLeftX + kPictureWidth; x += 4) {
+            const MapRect s{x, y, x + 15, y + 15};
+            bool clear = true;
+            for (const MapRect& r : map) {
+                clear = clear && (s.right + 12 < r.left || r.right + 12 < s.left || s.bottom + 12 < r.top ||
+                                  r.bottom + 12 < s.top);
+            }
+            if (clear) return s;
+        }
+    }
+    ADD_FAILURE() << "no free square";
+    return {};
+}
+
+struct Plant {
+    const char* name;
+    void (*apply)(RgbImage& stage, DifferenceMap& map);
+    int rect; // the rectangle that must be faulted, or -1 for the outside verdict
+    const char* problem;
+};
+
+const Plant kPlants[] = {
+    {"change_outside_every_rectangle",
+     [](RgbImage& s, DifferenceMap& m) {
+         Fill(s, FreeSquare(m), kRightOffset, {255, 0, 255});
+     },
+     -1, ""},
+    {"empty_rectangle",
+     [](RgbImage& s, DifferenceMap& m) {
+         for (int y = m[2].top; y <= m[2].bottom; ++y) {
+             for (int x = m[2].left; x <= m[2].right; ++x) s.Set(x + kRightOffset, y, s.At(x, y));
+         }
+     },
+     2, "no plain difference"},
+    {"overlap",
+     [](RgbImage&, DifferenceMap& m) {
+         m[1] = {m[0].left + 4, m[0].top + 4, m[0].right + 4, m[0].bottom + 4};
+     },
+     0, "overlaps rectangle 2"},
+    {"colour_blind_invisible",
+     [](RgbImage& s, DifferenceMap& m) {
+         const auto [a, b] = ConfusableColours();
+         Fill(s, m[3], 0, a);
+         Fill(s, m[3], kRightOffset, b);
+     },
+     3, "colour-blind"},
+    {"tiny", [](RgbImage&, DifferenceMap& m) { m[4].right = m[4].left + 12; }, 4, "smaller than 14x14"},
+    {"huge",
+     [](RgbImage&, DifferenceMap& m) {
+         m[4] = {kLeftX, kTopY, kLeftX + 299, kTopY + 200};
+     },
+     4, "larger than a quarter"},
+    {"outside_left_picture", [](RgbImage&, DifferenceMap& m) { m[4].left = kLeftX - 1; }, 4,
+     "not inside the left picture"},
+    {"inverted", [](RgbImage&, DifferenceMap& m) { std::swap(m[4].left, m[4].right); }, 4, "empty rectangle"},
+    {"extreme_values",
+     [](RgbImage&, DifferenceMap& m) {
+         m[4] = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+     },
+     4, "not inside"},
+};
+} // namespace
+
+TEST(Verifier, GeneratedPairPassesWithEveryRectangleClear) {
+    const GeneratedPair& pair = SamplePair();
+    const PairReport report = VerifyPair(Decode(pair.jpeg), pair.map);
+    EXPECT_TRUE(report.Ok()) << report.Summary();
+    for (const RectReport& r : report.rects) EXPECT_GE(r.clearPixelsColourBlind, fairness::kMinClearPixels);
+}
+
+TEST(Verifier, RectanglesAreInTheStagePictureLeftPictureCoordinates) {
+    for (const MapRect& r : SamplePair().map) {
+        EXPECT_GE(r.left, kLeftX);
+        EXPECT_GE(r.top, kTopY);
+        EXPECT_LE(r.right, kLeftX + kPictureWidth - 1);
+        EXPECT_LE(r.bottom, kTopY + kPictureHeight - 1);
+    }
+}
+
+class PlantedFault : public testing::TestWithParam<Plant> {};
+
+TEST_P(PlantedFault, IsCaughtAfterJpegEncoding) {
+    const GeneratedPair& pair = SamplePair();
+    RgbImage stage = Decode(pair.jpeg);
+    DifferenceMap map = pair.map;
+    GetParam().apply(stage, map);
+    const PairReport report = VerifyPair(Decode(EncodeJpeg(stage, kPackJpegQuality)), map);
+    EXPECT_FALSE(report.Ok());
+    if (GetParam().rect < 0) {
+        EXPECT_FALSE(report.OutsideOk()) << report.Summary();
+    } else {
+        EXPECT_NE(report.Summary().find(GetParam().problem), std::string::npos) << report.Summary();
+        EXPECT_FALSE(report.rects[GetParam().rect].Ok()) << report.Summary();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, PlantedFault, testing::ValuesIn(kPlants),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Verifier, WrongPictureSizeFailsEveryRectangle) {
+    const PairReport report = VerifyPair(RgbImage(320, 240), SamplePair().map);
+    for (const RectReport& r : report.rects) EXPECT_FALSE(r.Ok());
+}
+
+TEST(Colour, DeuteranopiaKeepsGreysAndMergesRedWithGreen) {
+    const Rgb grey{128, 128, 128};
+    const Rgb seen = SimulateDeuteranopia(grey);
+    EXPECT_NEAR(seen.r, 128, 2);
+    EXPECT_NEAR(seen.g, 128, 2);
+    EXPECT_NEAR(seen.b, 128, 2);
+    const auto [a, b] = ConfusableColours();
+    EXPECT_GE(DeltaE(ToLab(a), ToLab(b)), 40);
+}

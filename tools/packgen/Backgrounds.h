@@ -1,0 +1,14 @@
+#pragma once
+#include "tools/packgen/Theme.h"
+
+// One background per theme: gradients and scenery that never take part in a difference.
+void PaintParkBackground(cairo_t*, Rng&, double horizon);
+void PaintSeasideBackground(cairo_t*, Rng&, double horizon);
+void PaintStreetBackground(cairo_t*, Rng&, double horizon);
+void PaintSpaceBackground(cairo_t*, Rng&, double horizon);
+void PaintKitchenBackground(cairo_t*, Rng&, double horizon);
+void PaintForestBackground(cairo_t*, Rng&, double horizon);
+void PaintFarmBackground(cairo_t*, Rng&, double horizon);
+void PaintUnderseaBackground(cairo_t*, Rng&, double horizon);
+void PaintWinterBackground(cairo_t*, Rng&, double horizon);
+void PaintToyRoomBackground(cairo_t*, Rng&, double horizon);

@@ -1,0 +1,44 @@
+#include "tools/packgen/PackBuilder.h"
+
+#include <cstdio>
+
+#include "tools/common/ArchiveWriter.h"
+#include "tools/packgen/Theme.h"
+
+namespace {
+std::string Stem(int index) {
+    char name[16];
+    std::snprintf(name, sizeof name, "pair%02d", index);
+    return name;
+}
+} // namespace
+
+uint64_t PictureSeed(uint64_t packSeed, int index) {
+    return MixSeed(packSeed, uint64_t(index)) >> 16;
+}
+
+int PictureTheme(const PackRequest& request, int index) {
+    if (request.theme != kMixedThemes) return request.theme;
+    const int themes = static_cast<int>(Themes().size());
+    return static_cast<int>((request.seed + uint64_t(index)) % uint64_t(themes));
+}
+
+bool BuildPack(const PackRequest& request, const PairListener& listener, std::vector<uint8_t>& archive,
+               std::string& error) {
+    ArchiveWriter writer;
+    for (int i = 0; i < pair_layout::kPicturesPerPack; ++i) {
+        GeneratedPair pair;
+        if (!GeneratePair(PictureTheme(request, i), request.difficulty, PictureSeed(request.seed, i), pair,
+                          error)) {
+            return false;
+        }
+        const std::string stem = Stem(i);
+        if (!writer.Add(stem + ".jpg", pair.jpeg) || !writer.Add(stem + ".map", EncodeMap(pair.map))) {
+            error = writer.Error();
+            return false;
+        }
+        if (listener) listener(stem + ".jpg", pair);
+    }
+    archive = writer.Build();
+    return true;
+}

@@ -1,0 +1,30 @@
+#include "tools/packgen/PairGenerator.h"
+
+#include "tools/packgen/DifferenceMaker.h"
+#include "tools/packgen/JpegIo.h"
+#include "tools/packgen/Renderer.h"
+#include "tools/packgen/SceneComposer.h"
+
+bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, std::string& error) {
+    std::string lastProblem = "no scene had room for five differences";
+    for (int attempt = 0; attempt < kMaxTries; ++attempt) {
+        const uint64_t trySeed = seed + uint64_t(attempt);
+        Rng rng(trySeed);
+        PairPlan plan;
+        if (!MakeDifferences(ComposeScene(theme, rng), difficulty, rng, plan)) continue;
+        const RgbImage stage = ComposeStage(RenderPicture(plan.left), RenderPicture(plan.right));
+        std::vector<uint8_t> jpeg = EncodeJpeg(stage, kPackJpegQuality);
+        RgbImage decoded;
+        if (!DecodeJpeg(jpeg, pair_layout::kImageWidth, decoded, error)) return false;
+        const PairReport report = VerifyPair(decoded, plan.map);
+        if (!report.Ok()) {
+            lastProblem = report.Summary();
+            continue;
+        }
+        out = {std::move(jpeg), plan.map, trySeed, attempt + 1};
+        return true;
+    }
+    error = "no fair pair in " + std::to_string(kMaxTries) + " seeds from " + std::to_string(seed) +
+            "; the last one:\n" + lastProblem;
+    return false;
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/packgen/PackFormat.h"
+#include "tools/packgen/Verifier.h"
+
+struct GeneratedPair {
+    std::vector<uint8_t> jpeg; // the 640x480 stage picture
+    DifferenceMap map{};
+    uint64_t seed = 0; // the seed that passed
+    int tries = 0;     // scenes drawn until one passed
+};
+
+constexpr int kMaxTries = 60;
+
+// Draws a pair of the theme and difficulty, encodes it, decodes it again and verifies it; a pair that
+// fails is drawn again from the next seed. False (with a reason) when no seed of kMaxTries passed.
+bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, std::string& error);
