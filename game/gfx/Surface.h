@@ -5,6 +5,8 @@
 #include "game/gfx/PixelBuffer.h"
 #include "game/gfx/Rect.h"
 
+class Archive;
+
 // An off-screen picture: a platform surface (here a PixelBuffer) with its picture size, cell geometry
 // (a picture may be a horizontal strip of equal cells), clip rectangle and the colour key 0.
 class Surface {
@@ -44,4 +46,20 @@ class Surface {
     // Cell n translucent over the back surface at (x, y), `level` of 31 (FadeTables). Mode 1 leaves key
     // pixels out; any other mode blends every pixel of the cell.
     void BlendCell(int x, int y, int n, int mode, int level);
+
+    // Picture loaders. The source is an entry of archive, or the file name when archive is null.
+    // Cell size 0 in either direction makes the whole picture one cell. Every failure is shown with
+    // ShowError and leaves the surface empty.
+    bool LoadPcx256(Archive* archive, const char* name, int cellW, int cellH);
+    bool LowLoadPcx256(Archive* archive, const char* name);
+    bool LowLoadBmpBit(Archive* archive, const char* name, int cellW, int cellH);
+    int ReadBmpBitCount(Archive* archive, const char* name);
+    bool LowLoadBmp8(Archive* archive, const char* name);
+    bool LowLoadBmp24(Archive* archive, const char* name);
+    bool LowLoadJpeg(Archive* archive, const char* name, int cellW, int cellH);
+
+  private:
+    // CreatePlatformSurface for a loader, with "CreateSurface Error" shown when it fails. A picture whose
+    // data cannot fill it (fits false) is refused the same way, before anything of its size is allocated.
+    bool CreateSurfaceFor(const char* name, int w, int h, bool fits);
 };
