@@ -33,6 +33,17 @@ class Surface {
     bool Empty() const { return surface == nullptr; }
     Rect CellRect(int n) const { return {n * cellWidth, 0, n * cellWidth + cellWidth, cellHeight}; }
 
+    // Picture loaders. The source is an entry of archive, or the file name when archive is null.
+    // Cell size 0 in either direction makes the whole picture one cell. Every failure is shown with
+    // ShowError and leaves the surface empty.
+    bool LoadPcx256(Archive* archive, const char* name, int cellW, int cellH);
+    bool LowLoadPcx256(Archive* archive, const char* name);
+    bool LowLoadBmpBit(Archive* archive, const char* name, int cellW, int cellH);
+    int ReadBmpBitCount(Archive* archive, const char* name);
+    bool LowLoadBmp8(Archive* archive, const char* name);
+    bool LowLoadBmp24(Archive* archive, const char* name);
+    bool LowLoadJpeg(Archive* archive, const char* name, int cellW, int cellH);
+
     // Drawing into a destination surface (the game passes *gDisplay.lowDDBack). Copies answer a
     // BltResult (game/gfx/PixelCopy.h): 0 on success; a refused copy draws nothing.
     // Cell n with its top-left at (x, y); a cell that does not fit the destination entirely is refused.
@@ -46,17 +57,6 @@ class Surface {
     // Cell n translucent over the back surface at (x, y), `level` of 31 (FadeTables). Mode 1 leaves key
     // pixels out; any other mode blends every pixel of the cell.
     void BlendCell(int x, int y, int n, int mode, int level);
-
-    // Picture loaders. The source is an entry of archive, or the file name when archive is null.
-    // Cell size 0 in either direction makes the whole picture one cell. Every failure is shown with
-    // ShowError and leaves the surface empty.
-    bool LoadPcx256(Archive* archive, const char* name, int cellW, int cellH);
-    bool LowLoadPcx256(Archive* archive, const char* name);
-    bool LowLoadBmpBit(Archive* archive, const char* name, int cellW, int cellH);
-    int ReadBmpBitCount(Archive* archive, const char* name);
-    bool LowLoadBmp8(Archive* archive, const char* name);
-    bool LowLoadBmp24(Archive* archive, const char* name);
-    bool LowLoadJpeg(Archive* archive, const char* name, int cellW, int cellH);
 
   private:
     // CreatePlatformSurface for a loader, with "CreateSurface Error" shown when it fails. A picture whose

@@ -9,6 +9,7 @@
 #include "game/shell/ScriptedRun.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/sdl/DikTable.h"
+#include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlGlyphRasterizer.h"
 #include "platform/sdl/SdlHandles.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     const bool haveVideo = video.Create(640, 480, options.windowed || scripted);
     if (!haveVideo) std::fprintf(stderr, "zor: no display: %s\n", video.Error().c_str());
     SdlInput input(video);
+    SdlAudio audio;
     // Static so that fontconfig is shut down also when start-up ends the process with exit().
     static SdlGlyphRasterizer glyphs;
     SdlMessageBox box;
@@ -79,6 +81,7 @@ int main(int argc, char** argv) {
     platform.messages = &messages;
     platform.glyphs = glyphs.Ready() ? &glyphs : nullptr;
     platform.input = &input;
+    platform.audio = &audio;
     platform.events = scripted || options.frames >= 0 ? static_cast<EventSource*>(&replay) : &input;
 
     std::unique_ptr<ScriptedRunObserver> observer;
