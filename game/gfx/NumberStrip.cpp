@@ -6,6 +6,17 @@ namespace {
 constexpr int kDecimalBase = 10;
 }
 
+bool LoadDigits(Archive* archive, const char* name) {
+    NumberStrip& strip = gNumberStrip;
+    strip.digitWidth = strip.digitHeight = 0;
+    if (!strip.digits.LowLoadBmpBit(archive, name, 0, 0)) return false;
+    strip.digitWidth = strip.digits.width / kDecimalBase;
+    strip.digitHeight = strip.digits.height;
+    strip.digits.cellWidth = strip.digitWidth;
+    strip.digits.cellHeight = strip.digitHeight;
+    return true;
+}
+
 void DrawNumber(int x, int y, int value) {
     PixelBuffer* back = gDisplay.lowDDBack.get();
     Surface& digits = gNumberStrip.digits;

@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
     if (!haveVideo) std::fprintf(stderr, "zor: no display: %s\n", video.Error().c_str());
     SdlInput input(video);
     SdlAudio audio;
-    SdlGlyphRasterizer glyphs;
+    // Static so that fontconfig is shut down also when start-up ends the process with exit().
+    static SdlGlyphRasterizer glyphs;
     SdlMessageBox box;
     RecordingMessageBox messages(box);
     SdlClock realClock;

@@ -74,12 +74,15 @@ uint32_t NextCodepoint(std::string_view text, size_t& at) {
 } // namespace
 
 SdlGlyphRasterizer::SdlGlyphRasterizer() {
-    ready_ = FcInit() && TTF_Init() == 0;
+    fontconfig_ = FcInit();
+    ttf_ = TTF_Init() == 0;
+    ready_ = fontconfig_ && ttf_;
 }
 
 SdlGlyphRasterizer::~SdlGlyphRasterizer() {
     faces_.clear();
-    if (ready_) TTF_Quit();
+    if (ttf_) TTF_Quit();
+    if (fontconfig_) FcFini();
 }
 
 int SdlGlyphRasterizer::OpenFont(int cellHeight, int weight, std::string_view name) {

@@ -42,6 +42,8 @@ class SdlGlyphRasterizer : public GlyphRasterizer {
     TTF_Font* FontFor(const Face& face, uint32_t codepoint) const;
     void DrawRun(const Face& face, TTF_Font* font, int& penX, CoverageBitmap& out);
 
+    bool fontconfig_ = false;
+    bool ttf_ = false;
     bool ready_ = false;
     std::vector<Face> faces_;
     std::string run_; // the run being rendered, kept to avoid allocating per line

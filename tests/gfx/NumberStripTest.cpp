@@ -1,3 +1,8 @@
+#include <string>
+
+#include "game/gfx/Screenshot.h"
+#include "game/gfx/ShowError.h"
+#include "platform/MessageBox.h"
 #include "tests/gfx/DisplayFixture.h"
 
 namespace {
@@ -55,5 +60,40 @@ TEST_F(DrawNumberTest, DigitsThatDoNotFitAreNotDrawn) {
     DrawNumber(5, 0, 123);
     EXPECT_EQ(Back().At(5, 0), 4);           // the 3
     EXPECT_EQ(Back().At(0, 0), kBackground); // the 2 at -3 and the 1 at -11 are refused whole
+}
+} // namespace
+
+namespace {
+class RecordingSink : public MessageBox {
+  public:
+    void Show(std::string_view, std::string_view text) override { texts.emplace_back(text); }
+    std::vector<std::string> texts;
+};
+
+TEST_F(DrawNumberTest, DigitsLoadFromABmpOfTenCells) {
+    PixelBuffer picture(165, 9); // 165 / 10 = 16: the five extra columns belong to no digit
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 165; ++x) picture.At(x, y) = DigitPixel(x, y);
+    const std::string path = ::testing::TempDir() + "/Number.bmp";
+    std::string error;
+    ASSERT_TRUE(WriteBmp24(path, picture, gPixelConversion, error)) << error;
+    gNumberStrip = NumberStrip{};
+    ASSERT_TRUE(LoadDigits(nullptr, path.c_str()));
+    EXPECT_EQ(gNumberStrip.digitWidth, 16);
+    EXPECT_EQ(gNumberStrip.digitHeight, 9);
+    DrawNumber(282, 433, 120);
+    EXPECT_EQ(Row(), std::string(16, '.') + std::string(15, '1') + std::string(8, '2') + std::string(8, '0') +
+                         "...");
+}
+
+TEST_F(DrawNumberTest, MissingDigitPictureDrawsNothing) {
+    RecordingSink sink;
+    SetErrorSink(&sink);
+    EXPECT_FALSE(LoadDigits(nullptr, "/nonexistent/Number.bmp"));
+    SetErrorSink(nullptr);
+    EXPECT_EQ(gNumberStrip.digitWidth, 0);
+    DrawNumber(282, 433, 5);
+    EXPECT_EQ(Row(), std::string(50, '.'));
+    EXPECT_FALSE(sink.texts.empty());
 }
 } // namespace
