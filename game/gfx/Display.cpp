@@ -61,14 +61,16 @@ void DDDestroy() {
 
 bool DDFlip() {
     PixelBuffer& back = *gDisplay.lowDDBack;
-    std::copy(back.Data(), back.Data() + size_t(back.Pitch()) * size_t(back.Height()), gDisplay.lowDDFront->Data());
+    std::copy(back.Data(), back.Data() + size_t(back.Pitch()) * size_t(back.Height()),
+              gDisplay.lowDDFront->Data());
     return gDisplay.presenter->Present(back.Data(), back.Width(), back.Height(), back.Pitch());
 }
 
 void DDShowOnFront(const PixelBuffer& picture) {
     PixelBuffer& front = *gDisplay.lowDDFront;
     if (picture.Width() != front.Width() || picture.Height() != front.Height()) return;
-    std::copy(picture.Data(), picture.Data() + size_t(picture.Pitch()) * size_t(picture.Height()), front.Data());
+    std::copy(picture.Data(), picture.Data() + size_t(picture.Pitch()) * size_t(picture.Height()),
+              front.Data());
     gDisplay.presenter->Present(front.Data(), front.Width(), front.Height(), front.Pitch());
 }
 

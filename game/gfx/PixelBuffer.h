@@ -5,8 +5,9 @@
 // A 16-bit picture in plain memory: what a platform surface is on this system. Rows are `pitch`
 // pixels apart; the buffer never moves while the object lives, so a noted address stays valid.
 class PixelBuffer {
-public:
-    PixelBuffer(int width, int height) : width_(width), height_(height), pixels_(size_t(width) * size_t(height)) {}
+  public:
+    PixelBuffer(int width, int height)
+        : width_(width), height_(height), pixels_(size_t(width) * size_t(height)) {}
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -20,7 +21,7 @@ public:
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
     void Fill(uint16_t color) { pixels_.assign(pixels_.size(), color); }
 
-private:
+  private:
     int width_;
     int height_;
     std::vector<uint16_t> pixels_;

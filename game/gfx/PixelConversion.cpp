@@ -14,11 +14,14 @@ PixelConversion ConversionFor(PixelLayout layout) {
 }
 
 uint16_t PackColorWith(const PixelConversion& pc, uint32_t r, uint32_t g, uint32_t b) {
-    return static_cast<uint16_t>(((r / pc.redDivisor) << pc.redShift) | ((g / pc.greenDivisor) << pc.greenShift) |
+    return static_cast<uint16_t>(((r / pc.redDivisor) << pc.redShift) |
+                                 ((g / pc.greenDivisor) << pc.greenShift) |
                                  ((b / pc.blueDivisor) << pc.blueShift));
 }
 
-uint16_t PackColor(uint32_t r, uint32_t g, uint32_t b) { return PackColorWith(gPixelConversion, r, g, b); }
+uint16_t PackColor(uint32_t r, uint32_t g, uint32_t b) {
+    return PackColorWith(gPixelConversion, r, g, b);
+}
 
 uint16_t PlaceChannels(uint32_t r, uint32_t g, uint32_t b) {
     const PixelConversion& pc = gPixelConversion;

@@ -10,10 +10,13 @@ namespace {
 MessageBox* gErrorSink = nullptr;
 }
 
-void SetErrorSink(MessageBox* sink) { gErrorSink = sink; }
+void SetErrorSink(MessageBox* sink) {
+    gErrorSink = sink;
+}
 
 std::string FormatErrorText(const std::string& message) {
-    // The buffer holds 256 bytes with the terminating zero, so the text keeps at most 253 bytes before "\r\n".
+    // The buffer holds 256 bytes with the terminating zero, so the text keeps at most 253 bytes before
+    // "\r\n".
     std::string text = message.substr(0, std::min(message.size(), kShowErrorBufferSize - 3));
     return text + "\r\n";
 }

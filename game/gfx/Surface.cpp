@@ -2,6 +2,7 @@
 
 #include "game/gfx/Display.h"
 #include "game/gfx/Globals.h"
+#include "game/gfx/ShowError.h"
 
 void Surface::ReleaseSurface() {
     surface.reset();
@@ -18,6 +19,14 @@ bool Surface::CreatePlatformSurface(int w, int h) {
         surface = DDCreateOffscreen(w, h, systemMemory);
     }
     return surface != nullptr;
+}
+
+bool Surface::CreateSurfaceFor(const char* name, int w, int h, bool fits) {
+    if (fits && CreatePlatformSurface(w, h)) return true;
+    width = cellWidth = w;
+    height = cellHeight = h;
+    ShowError("CreateSurface Error %s %d X %d", name, w, h);
+    return false;
 }
 
 void Surface::FinishLoad(int cellW, int cellH) {

@@ -5,10 +5,12 @@
 #include "game/gfx/PixelBuffer.h"
 #include "game/gfx/Rect.h"
 
+class Archive;
+
 // An off-screen picture: a platform surface (here a PixelBuffer) with its picture size, cell geometry
 // (a picture may be a horizontal strip of equal cells), clip rectangle and the colour key 0.
 class Surface {
-public:
+  public:
     std::unique_ptr<PixelBuffer> surface;
     int systemMemory = 1; // 1 = system memory; 0 = left to the driver (kept for the loaders' retry rule)
     uint16_t* bits = nullptr;
@@ -30,4 +32,20 @@ public:
     bool CreatePlatformSurface(int w, int h);
     bool Empty() const { return surface == nullptr; }
     Rect CellRect(int n) const { return {n * cellWidth, 0, n * cellWidth + cellWidth, cellHeight}; }
+
+    // Picture loaders. The source is an entry of archive, or the file name when archive is null.
+    // Cell size 0 in either direction makes the whole picture one cell. Every failure is shown with
+    // ShowError and leaves the surface empty.
+    bool LoadPcx256(Archive* archive, const char* name, int cellW, int cellH);
+    bool LowLoadPcx256(Archive* archive, const char* name);
+    bool LowLoadBmpBit(Archive* archive, const char* name, int cellW, int cellH);
+    int ReadBmpBitCount(Archive* archive, const char* name);
+    bool LowLoadBmp8(Archive* archive, const char* name);
+    bool LowLoadBmp24(Archive* archive, const char* name);
+    bool LowLoadJpeg(Archive* archive, const char* name, int cellW, int cellH);
+
+  private:
+    // CreatePlatformSurface for a loader, with "CreateSurface Error" shown when it fails. A picture whose
+    // data cannot fill it (fits false) is refused the same way, before anything of its size is allocated.
+    bool CreateSurfaceFor(const char* name, int w, int h, bool fits);
 };

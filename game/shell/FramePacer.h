@@ -6,7 +6,7 @@
 // Paces frames 45 ms apart from the time stamp taken before the previous frame's sleep, so a frame
 // that slept is followed by one that does not (frames at 0, 5, 50, 55 ... with 5 ms of work).
 class FramePacer {
-public:
+  public:
     static constexpr uint32_t kFrameMs = 45;
 
     template <typename Work> void RunFrame(Clock& clock, Work&& work) {
@@ -17,6 +17,6 @@ public:
         previous_ = t;
     }
 
-private:
+  private:
     uint32_t previous_ = 0;
 };

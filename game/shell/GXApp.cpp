@@ -1,7 +1,9 @@
 #include "game/shell/GXApp.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "codecs/CodecMessages.h"
 #include "game/control/Globals.h"
 #include "game/gfx/Display.h"
 #include "game/gfx/Globals.h"
@@ -9,15 +11,38 @@
 #include "game/io/Input.h"
 #include "game/shell/Globals.h"
 
+namespace {
+constexpr const char* kMainArchiveName = "zor.res";
+constexpr const char* kSecondArchiveName = "zor2.res";
+constexpr const char* kLoadingPicture = "loading.pcx";
+
+// Puts the loading picture on screen while the rest loads: a plain copy to (0, 0) of the back surface.
+void ShowLoadingPicture() {
+    if (gSparePicture.LoadPcx256(&gMainArchive, kLoadingPicture, 0, 0)) {
+        PixelBuffer& back = *gDisplay.lowDDBack;
+        const PixelBuffer& picture = *gSparePicture.surface;
+        const int w = std::min(picture.Width(), back.Width());
+        const int h = std::min(picture.Height(), back.Height());
+        for (int y = 0; y < h; ++y) std::copy_n(picture.Row(y), w, back.Row(y));
+        DDFlip();
+    }
+    gSparePicture.ReleaseSurface();
+}
+} // namespace
+
 bool CGXFrame::LoadFrame(const PlatformServices& platform) {
     gDisplay.fullScreen = 1;
     SetErrorSink(platform.messages);
+    SetCodecMessageBox(platform.messages);
     if (!platform.presenter ||
         !InitDisplay(*platform.presenter, *platform.clock, kScreenWidth, kScreenHeight, kScreenDepth)) {
         ShowError("DirectX 초기화에 실패했습니다");
         std::exit(0);
     }
     if (!DICreate(platform.input)) ShowError("Direct Input Create error!!!!");
+    gMainArchive.Open(kMainArchiveName);
+    gSecondArchive.Open(kSecondArchiveName);
+    ShowLoadingPicture();
     gController.StartUp();
     return true;
 }
@@ -63,7 +88,9 @@ void CGXFrame::OnCommand(int command) {
     }
 }
 
-void CGXFrame::OnClose() { PostClose(); }
+void CGXFrame::OnClose() {
+    PostClose();
+}
 
 void CGXApp::OnIdle(Clock& clock, CGXFrame& frame) {
     pacer_.RunFrame(clock, [&frame] {

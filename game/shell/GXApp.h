@@ -7,7 +7,7 @@
 
 // The game window: runs the start-up sequence and receives focus changes, typed characters and commands.
 class CGXFrame : public WindowEvents {
-public:
+  public:
     // The start-up sequence; false ends the program.
     bool LoadFrame(const PlatformServices& platform);
     void FrameUpdate();
@@ -21,9 +21,9 @@ public:
 
 // The application: one frame per idle call, paced by the clock.
 class CGXApp {
-public:
+  public:
     void OnIdle(Clock& clock, CGXFrame& frame);
 
-private:
+  private:
     FramePacer pacer_;
 };

@@ -3,5 +3,10 @@
 ShellState gShell;
 CGXApp gApp;
 CGXFrame gFrame;
+Archive gMainArchive;
+Archive gSecondArchive;
+Surface gSparePicture;
 
-void PostClose() { gShell.closeRequested = 1; }
+void PostClose() {
+    gShell.closeRequested = 1;
+}

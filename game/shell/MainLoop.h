@@ -3,7 +3,7 @@
 
 // Watches the loop from outside, after every frame (scripted runs: traces and screenshots).
 class FrameObserver {
-public:
+  public:
     virtual ~FrameObserver() = default;
     virtual void AfterFrame() = 0;
 };

@@ -3,15 +3,16 @@
 #include <cstdlib>
 #include <cstring>
 
-const char* const kUsage = "usage: zor [MAP] [--window] [--replay SCRIPT [--trace FILE] [--shots DIR] [--seed N]"
-                           " [--frames N]]\n"
-                           "  MAP            play this picture pair's map in test mode (e.g. sample.map)\n"
-                           "  --window       run in a window instead of full screen (Alt+Enter toggles)\n"
-                           "  --replay       take input from a script, on a virtual clock (see README)\n"
-                           "  --trace        write one line of game state per frame\n"
-                           "  --shots        directory for the script's screenshots\n"
-                           "  --seed         seed of the random generator in a scripted run\n"
-                           "  --frames       end the run after this many frames\n";
+const char* const kUsage =
+    "usage: zor [MAP] [--window] [--replay SCRIPT [--trace FILE] [--shots DIR] [--seed N]"
+    " [--frames N]]\n"
+    "  MAP            play this picture pair's map in test mode (e.g. sample.map)\n"
+    "  --window       run in a window instead of full screen (Alt+Enter toggles)\n"
+    "  --replay       take input from a script, on a virtual clock (see README)\n"
+    "  --trace        write one line of game state per frame\n"
+    "  --shots        directory for the script's screenshots\n"
+    "  --seed         seed of the random generator in a scripted run\n"
+    "  --frames       end the run after this many frames\n";
 
 namespace {
 bool ParseNumber(const char* text, long min, long& out) {

@@ -4,13 +4,13 @@
 // How the program was started. A plain argument is the test map the game plays; the options serve
 // scripted runs and developers.
 struct Options {
-    std::string mapPath;     // empty: a normal start
-    bool windowed = false;   // --window
-    std::string replayPath;  // --replay SCRIPT: input from a script, virtual clock
-    std::string tracePath;   // --trace FILE
+    std::string mapPath;       // empty: a normal start
+    bool windowed = false;     // --window
+    std::string replayPath;    // --replay SCRIPT: input from a script, virtual clock
+    std::string tracePath;     // --trace FILE
     std::string shotDir = "."; // --shots DIR
-    unsigned seed = 1;       // --seed N: the calendar time a scripted run's clock reports
-    int frames = -1;         // --frames N: end after N frames
+    unsigned seed = 1;         // --seed N: the calendar time a scripted run's clock reports
+    int frames = -1;           // --frames N: end after N frames
     bool help = false;
 };
 

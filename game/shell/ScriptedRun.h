@@ -9,7 +9,7 @@
 // Watches a scripted run: one line of game state per frame in the trace file, the messages shown,
 // and the back surface written as a picture at the script's "shot" frames.
 class ScriptedRunObserver : public FrameObserver {
-public:
+  public:
     ScriptedRunObserver(const ReplayScript& script, RecordingMessageBox& messages, std::string shotDir);
     ~ScriptedRunObserver() override;
     ScriptedRunObserver(const ScriptedRunObserver&) = delete;
@@ -18,7 +18,7 @@ public:
     bool OpenTrace(const std::string& path);
     void AfterFrame() override;
 
-private:
+  private:
     const ReplayScript& script_;
     RecordingMessageBox& messages_;
     std::string shotDir_;

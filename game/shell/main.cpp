@@ -30,7 +30,8 @@ bool LoadScript(const std::string& path, ReplayScript& script, std::string& erro
         return false;
     }
     for (const ReplayStep& step : script.steps) {
-        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) && !DikByName(step.text.c_str())) {
+        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) &&
+            !DikByName(step.text.c_str())) {
             error = path + ": unknown key name " + step.text;
             return false;
         }

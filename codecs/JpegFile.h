@@ -1,0 +1,18 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+// Decodes JPEG files with libjpeg into a packed RGB buffer: width x height x 3 bytes, rows top-down,
+// red-green-blue. Failures are shown through the codec message box and give null.
+class JpegFile {
+  public:
+    // Pictures wider or taller than this are refused before anything of their size is allocated.
+    static constexpr uint32_t kMaxSide = 4096;
+
+    // Width and height are 0 on failure, or the picture's size when the decode failed part-way.
+    static std::unique_ptr<uint8_t[]> ReadRgb(const char* path, uint32_t* width, uint32_t* height);
+    // The same decode from bytes already in memory.
+    static std::unique_ptr<uint8_t[]> ReadRgbFromMemory(const uint8_t* data, size_t size, uint32_t* width,
+                                                        uint32_t* height);
+};
