@@ -1,7 +1,9 @@
 #pragma once
 // The services the game receives from the machine, gathered for start-up.
+class AudioDevice;
 class Clock;
 class EventSource;
+class GlyphRasterizer;
 class InputDevices;
 class MessageBox;
 class Presenter;
@@ -12,4 +14,6 @@ struct PlatformServices {
     MessageBox* messages = nullptr;
     InputDevices* input = nullptr; // null when no input devices could be set up
     EventSource* events = nullptr;
+    AudioDevice* audio = nullptr; // opened by the game; null runs it silent
+    GlyphRasterizer* glyphs = nullptr; // null when no fonts can be had: text then draws nothing
 };

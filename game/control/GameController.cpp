@@ -80,9 +80,11 @@ void CGameController::ReloadPictures() {
 }
 
 void CGameController::ScreenChange(int newMode) {
-    CaptureOld(*gDisplay.lowDDBack);
+    PixelBuffer* back = gDisplay.lowDDBack.get();
+    if (!back) return;
+    CaptureOld(*back);
     Draw(newMode);
-    CaptureNew(*gDisplay.lowDDBack);
+    CaptureNew(*back);
     CrossFade(nullptr, nullptr);
 }
 

@@ -86,6 +86,7 @@ uint16_t* DDLock(PixelBuffer* surface, int& pitch) {
     pitch = surface->Pitch();
     gDisplay.lastLockBits = surface->Data();
     gDisplay.lastLockPitch = pitch;
+    gDisplay.lastLockHeight = surface->Height();
     return surface->Data();
 }
 

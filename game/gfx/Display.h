@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "game/gfx/Font.h"
 #include "game/gfx/PixelBuffer.h"
 
 class Presenter;
@@ -21,6 +22,8 @@ struct DisplayState {
     int inactive = 0;
     uint16_t* lastLockBits = nullptr; // the line primitives write through the most recent lock
     int lastLockPitch = 0;
+    int lastLockHeight = 0;    // rows of the locked surface, so that nothing writes past it
+    FontHandle font = kNoFont; // the default font of the text operations
 };
 
 constexpr int kScreenWidth = 640;

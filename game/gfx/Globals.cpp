@@ -2,3 +2,7 @@
 
 DisplayState gDisplay;
 PixelConversion gPixelConversion;
+FadeTables gFadeTables;
+NumberStrip gNumberStrip;
+FontHandle gDisplayFont = kNoFont;
+TextCache gTextCache;

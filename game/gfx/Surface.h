@@ -44,6 +44,20 @@ class Surface {
     bool LowLoadBmp24(Archive* archive, const char* name);
     bool LowLoadJpeg(Archive* archive, const char* name, int cellW, int cellH);
 
+    // Drawing into a destination surface (the game passes *gDisplay.lowDDBack). Copies answer a
+    // BltResult (game/gfx/PixelCopy.h): 0 on success; a refused copy draws nothing.
+    // Cell n with its top-left at (x, y); a cell that does not fit the destination entirely is refused.
+    int BltCell(int x, int y, int n, bool keyed, PixelBuffer& dest);
+    // The same, clipped to clipRect; 0 without drawing when nothing is visible.
+    int BltCellClipped(int x, int y, int n, bool keyed, PixelBuffer& dest);
+    // The clipping of BltCellClipped alone: sets srcRect (within the cell) and dstRect; false when invisible.
+    bool ClipCell(int x, int y);
+    int StretchCell(const Rect& dst, int n, bool keyed, PixelBuffer& dest);
+    int StretchRect(const Rect& dst, const Rect& src, bool keyed, PixelBuffer& dest);
+    // Cell n translucent over the back surface at (x, y), `level` of 31 (FadeTables). Mode 1 leaves key
+    // pixels out; any other mode blends every pixel of the cell.
+    void BlendCell(int x, int y, int n, int mode, int level);
+
   private:
     // CreatePlatformSurface for a loader, with "CreateSurface Error" shown when it fails. A picture whose
     // data cannot fill it (fits false) is refused the same way, before anything of its size is allocated.

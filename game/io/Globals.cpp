@@ -2,3 +2,6 @@
 
 InputState gInput;
 int gSpaceArmed = 0;
+
+AudioDevice* lowDSound = nullptr;
+SoundEffect gEffects[kEffectCount];

@@ -1,14 +1,17 @@
 #include "game/shell/GXApp.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "codecs/CodecMessages.h"
 #include "game/control/Globals.h"
+#include "game/gfx/Archive.h"
 #include "game/gfx/Display.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/ShowError.h"
+#include "game/io/Effects.h"
+#include "game/gfx/Text.h"
 #include "game/io/Input.h"
+#include "game/io/SoundDevice.h"
 #include "game/shell/Globals.h"
 
 namespace {
@@ -16,34 +19,39 @@ constexpr const char* kMainArchiveName = "zor.res";
 constexpr const char* kSecondArchiveName = "zor2.res";
 constexpr const char* kLoadingPicture = "loading.pcx";
 
-// Puts the loading picture on screen while the rest loads: a plain copy to (0, 0) of the back surface.
+// Puts the loading picture on screen while the rest loads.
 void ShowLoadingPicture() {
     if (gSparePicture.LoadPcx256(&gMainArchive, kLoadingPicture, 0, 0)) {
-        PixelBuffer& back = *gDisplay.lowDDBack;
-        const PixelBuffer& picture = *gSparePicture.surface;
-        const int w = std::min(picture.Width(), back.Width());
-        const int h = std::min(picture.Height(), back.Height());
-        for (int y = 0; y < h; ++y) std::copy_n(picture.Row(y), w, back.Row(y));
+        gSparePicture.BltCell(0, 0, 0, false, *gDisplay.lowDDBack);
         DDFlip();
     }
     gSparePicture.ReleaseSurface();
 }
+constexpr int kDisplayFontHeight = 32;
+constexpr int kDefaultFontHeight = 16;
+constexpr int kFontWeight = 600;
 } // namespace
 
 bool CGXFrame::LoadFrame(const PlatformServices& platform) {
     gDisplay.fullScreen = 1;
     SetErrorSink(platform.messages);
     SetCodecMessageBox(platform.messages);
+    gTextCache.SetRasterizer(platform.glyphs);
     if (!platform.presenter ||
         !InitDisplay(*platform.presenter, *platform.clock, kScreenWidth, kScreenHeight, kScreenDepth)) {
         ShowError("DirectX 초기화에 실패했습니다");
         std::exit(0);
     }
+    DSCreate(platform.audio); // no sound device: the game runs silent, without a message
     if (!DICreate(platform.input)) ShowError("Direct Input Create error!!!!");
     gMainArchive.Open(kMainArchiveName);
     gSecondArchive.Open(kSecondArchiveName);
     ShowLoadingPicture();
+    BuildFadeTables();
+    LoadEffects(&gMainArchive);
     gController.StartUp();
+    gDisplayFont = MakeFont(kDisplayFontHeight, kFontWeight, "Comic Sans MS");
+    gDisplay.font = MakeFont(kDefaultFontHeight, kFontWeight, "Arial");
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "game/shell/MainLoop.h"
 
+#include "game/io/SoundDevice.h"
 #include "game/shell/Globals.h"
 #include "platform/Events.h"
 
@@ -11,5 +12,6 @@ int RunGame(const PlatformServices& platform, FrameObserver* observer) {
         gApp.OnIdle(*platform.clock, gFrame);
         if (observer) observer->AfterFrame();
     }
+    ReleaseSound();
     return 0;
 }

@@ -9,7 +9,9 @@
 #include "game/shell/ScriptedRun.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/sdl/DikTable.h"
+#include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlClock.h"
+#include "platform/sdl/SdlGlyphRasterizer.h"
 #include "platform/sdl/SdlHandles.h"
 #include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlMessageBox.h"
@@ -63,6 +65,8 @@ int main(int argc, char** argv) {
     const bool haveVideo = video.Create(640, 480, options.windowed || scripted);
     if (!haveVideo) std::fprintf(stderr, "zor: no display: %s\n", video.Error().c_str());
     SdlInput input(video);
+    SdlAudio audio;
+    SdlGlyphRasterizer glyphs;
     SdlMessageBox box;
     RecordingMessageBox messages(box);
     SdlClock realClock;
@@ -74,7 +78,9 @@ int main(int argc, char** argv) {
     platform.presenter = haveVideo ? &video : nullptr;
     platform.clock = scripted ? static_cast<Clock*>(&virtualClock) : &realClock;
     platform.messages = &messages;
+    platform.glyphs = glyphs.Ready() ? &glyphs : nullptr;
     platform.input = &input;
+    platform.audio = &audio;
     platform.events = scripted || options.frames >= 0 ? static_cast<EventSource*>(&replay) : &input;
 
     std::unique_ptr<ScriptedRunObserver> observer;

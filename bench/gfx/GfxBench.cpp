@@ -1,0 +1,164 @@
+// Speed of the drawing that runs every frame or every change of screen, against a memcpy of the same
+// buffers measured in the same run. Ends with summary lines "NAME: VALUE UNIT".
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <random>
+#include <string>
+
+#include "game/gfx/Globals.h"
+#include "game/gfx/Text.h"
+#include "platform/sdl/SdlGlyphRasterizer.h"
+
+namespace {
+constexpr size_t kScreenPixels = size_t(kScreenWidth) * kScreenHeight;
+// Twenty Hangul syllables in code page 949: "가나다라마바사아자차카타파하거너더러머버".
+constexpr const char* kKoreanLine =
+    "\xb0\xa1\xb3\xaa\xb4\xd9\xb6\xf3\xb8\xb6\xb9\xd9\xbb\xe7\xbe\xc6\xc0\xda\xc2\xf7"
+    "\xc4\xab\xc5\xb8\xc6\xc4\xc7\xcf\xb0\xc5\xb3\xca\xb4\xf5\xb7\xaf\xb8\xd3\xb9\xf6";
+
+void FillRandom(PixelBuffer& p, unsigned seed) {
+    std::mt19937 random(seed);
+    for (size_t i = 0; i < kScreenPixels; ++i) p.Data()[i] = static_cast<uint16_t>(random());
+}
+
+// A 640x480 back surface and the fade tables, without a window.
+void SetUpScreen() {
+    if (gFadeTables.Built()) return;
+    gDisplay.screenWidth = kScreenWidth;
+    gDisplay.screenHeight = kScreenHeight;
+    gDisplay.lowDDBack = std::make_unique<PixelBuffer>(kScreenWidth, kScreenHeight);
+    FillRandom(*gDisplay.lowDDBack, 1);
+    BuildFadeTables();
+    FillRandom(*gFadeTables.workA, 2);
+    FillRandom(*gFadeTables.workB, 3);
+}
+
+void CrossFadeStep(benchmark::State& state) {
+    SetUpScreen();
+    for (auto _ : state) {
+        gFadeTables.BlendStep(7);
+        benchmark::DoNotOptimize(gFadeTables.work0->Data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(CrossFadeStep);
+
+// The baseline: the two screens copied into work 0 (every byte of the three buffers touched).
+void MemcpyThreeBuffers(benchmark::State& state) {
+    SetUpScreen();
+    const size_t bytes = kScreenPixels * sizeof(uint16_t);
+    for (auto _ : state) {
+        std::memcpy(gFadeTables.work0->Data(), gFadeTables.workA->Data(), bytes);
+        std::memcpy(gFadeTables.work0->Data(), gFadeTables.workB->Data(), bytes);
+        benchmark::DoNotOptimize(gFadeTables.work0->Data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(MemcpyThreeBuffers);
+
+void BuildTables(benchmark::State& state) {
+    std::vector<uint16_t> tables;
+    for (auto _ : state) {
+        FillFadeTables(tables, ConversionFor(PixelLayout::Rgb565));
+        benchmark::DoNotOptimize(tables.data());
+    }
+    state.SetLabel("tables only");
+}
+BENCHMARK(BuildTables)->Unit(benchmark::kMillisecond);
+
+void BuildFadeTablesWithSurfaces(benchmark::State& state) {
+    for (auto _ : state) {
+        gFadeTables = FadeTables{};
+        BuildFadeTables();
+        benchmark::DoNotOptimize(gFadeTables.tables.data());
+    }
+    gFadeTables = FadeTables{};
+}
+BENCHMARK(BuildFadeTablesWithSurfaces)->Unit(benchmark::kMillisecond);
+
+void BlendCell70x59(benchmark::State& state) {
+    SetUpScreen();
+    Surface cell;
+    cell.CreatePlatformSurface(70, 59);
+    std::mt19937 random(4);
+    for (int i = 0; i < 70 * 59; ++i) cell.surface->Data()[i] = i % 5 ? static_cast<uint16_t>(random()) : 0;
+    cell.FinishLoad(70, 59);
+    for (auto _ : state) {
+        cell.BlendCell(300, 200, 0, 1, 15);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BlendCell70x59);
+
+SdlGlyphRasterizer& Glyphs() {
+    static SdlGlyphRasterizer glyphs;
+    return glyphs;
+}
+
+bool SetUpText() {
+    SetUpScreen();
+    if (!Glyphs().Ready()) return false;
+    gTextCache.SetRasterizer(&Glyphs());
+    gDisplay.font = MakeFont(16, 600, "Arial");
+    return gDisplay.font != kNoFont;
+}
+
+// A line drawn every frame: rendered once, then blended from the cache.
+void PutTextKorean20(benchmark::State& state) {
+    if (!SetUpText()) return state.SkipWithError("no fonts");
+    for (auto _ : state) {
+        PutText(100, 100, 0xFFFFFF, kKoreanLine);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(PutTextKorean20);
+
+// The same line rendered anew at every call (a line that changes every frame).
+void PutTextKorean20Uncached(benchmark::State& state) {
+    if (!SetUpText()) return state.SkipWithError("no fonts");
+    for (auto _ : state) {
+        gTextCache.SetRasterizer(&Glyphs());
+        PutText(100, 100, 0xFFFFFF, kKoreanLine);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(PutTextKorean20Uncached);
+
+// Keeps each benchmark's time per iteration (nanoseconds) for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (!run.error_occurred && run.iterations > 0)
+                nanos[run.benchmark_name()] = run.real_accumulated_time * 1e9 / double(run.iterations);
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> nanos;
+};
+
+void PrintSummary(const std::map<std::string, double>& ns) {
+    auto has = [&ns](const char* name) { return ns.count(name) != 0; };
+    if (has("CrossFadeStep") && has("MemcpyThreeBuffers"))
+        std::printf("crossfade_step_vs_memcpy: %.2f ratio\n",
+                    ns.at("CrossFadeStep") / ns.at("MemcpyThreeBuffers"));
+    if (has("CrossFadeStep")) std::printf("crossfade_step: %.3f ms\n", ns.at("CrossFadeStep") / 1e6);
+    if (has("BuildFadeTablesWithSurfaces"))
+        std::printf("build_fade_tables: %.2f ms\n", ns.at("BuildFadeTablesWithSurfaces") / 1e6);
+    if (has("BlendCell70x59")) std::printf("blend_cell_70x59: %.2f us\n", ns.at("BlendCell70x59") / 1e3);
+    if (has("PutTextKorean20")) std::printf("put_text_korean20: %.2f us\n", ns.at("PutTextKorean20") / 1e3);
+    if (has("PutTextKorean20Uncached"))
+        std::printf("put_text_korean20_uncached: %.2f us\n", ns.at("PutTextKorean20Uncached") / 1e3);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    PrintSummary(reporter.nanos);
+    return 0;
+}

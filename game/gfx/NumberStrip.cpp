@@ -1,0 +1,21 @@
+#include "game/gfx/NumberStrip.h"
+
+#include "game/gfx/Globals.h"
+
+namespace {
+constexpr int kDecimalBase = 10;
+}
+
+void DrawNumber(int x, int y, int value) {
+    PixelBuffer* back = gDisplay.lowDDBack.get();
+    Surface& digits = gNumberStrip.digits;
+    if (!back) return;
+    if (value == 0) {
+        digits.BltCell(x, y, 0, true, *back);
+        return;
+    }
+    // Deliberately half a cell apart: neighbouring digits overlap, the more significant one on top.
+    const int spacing = gNumberStrip.digitWidth / 2;
+    for (int offset = 0; value > 0; value /= kDecimalBase, offset += spacing)
+        digits.BltCell(x - offset, y, value % kDecimalBase, true, *back);
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include <cstdint>
+
+#include "game/gfx/Surface.h"
+
+// The picture of the digits 0 to 9 side by side, for numbers drawn in the game's art.
+struct NumberStrip {
+    int32_t digitWidth = 0;
+    int32_t digitHeight = 0;
+    Surface digits;
+};
+
+// Draws a non-negative value right-aligned: its last digit's cell starts at x, each more significant digit
+// half a cell further left and keyed over the one to its right. Digits that do not fit are not drawn.
+void DrawNumber(int x, int y, int value);
