@@ -140,7 +140,7 @@ int ReadCommandLine(CGameController& controller, const std::string& argument) {
         PostClose();
         return 1;
     }
-    if (!controller.stagePicture.LowLoadJpeg(nullptr, picture, 0, 0)) {
+    if (!controller.stagePicture.LowLoadJpeg(nullptr, picture.c_str(), 0, 0)) {
         ShowError("IMAGE FILE LOAD ERROR!!  %s", picture.c_str());
         PostClose();
     }

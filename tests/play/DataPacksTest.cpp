@@ -88,7 +88,9 @@ class TestMapNames : public ::testing::TestWithParam<MapNameCase> {};
 TEST_P(TestMapNames, CutAtTheFirstDotOfTheLastComponent) {
     std::string name;
     EXPECT_EQ(TestMapName(GetParam().argument, name), GetParam().testMode);
-    if (GetParam().testMode) EXPECT_EQ(name, GetParam().name);
+    if (GetParam().testMode) {
+        EXPECT_EQ(name, GetParam().name);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, TestMapNames,

@@ -91,7 +91,9 @@ TEST_F(StageStepTest, TwoMissedDifferencesChargeAtMinus20AndMinus40AndEndAtMinus
         const int gauge = gController.timeGauge;
         StageStep();
         if (gPlayer1Pen.lives != before) chargedAt.push_back(gauge);
-        if (gStageBanner.state != CStageBanner::Hidden) EXPECT_EQ(gauge, -60);
+        if (gStageBanner.state != CStageBanner::Hidden) {
+            EXPECT_EQ(gauge, -60);
+        }
     }
     EXPECT_EQ(chargedAt, (std::vector<int>{-20, -40}));
     EXPECT_EQ(gPlayer1Pen.lives, 8);
