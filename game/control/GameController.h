@@ -1,8 +1,13 @@
 #pragma once
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "game/control/SceneRegistry.h"
+#include "game/gfx/Archive.h"
+#include "game/gfx/SpriteRegion.h"
+#include "game/gfx/Surface.h"
 
 enum GameMode {
     ModeLogo = 0,
@@ -15,12 +20,33 @@ enum GameMode {
     ModePause = 7,
 };
 
+// One stage of the order: a pack and a picture in it; 255, 255 marks an empty entry.
+struct StageEntry {
+    static constexpr uint8_t kEmpty = 255;
+    uint8_t pack = kEmpty;
+    uint8_t picture = kEmpty;
+    bool operator==(const StageEntry&) const = default;
+};
+
 // Runs the game above the frame loop: the scene registry, the counters of a game and the mode machine.
 class CGameController {
 public:
     static constexpr int kStageTimeGauge = 20000;
+    static constexpr int kMaxPacks = 50;
+    static constexpr int kPicturesPerPack = 10;
+    static constexpr int kOrderEntries = 500;
+    static constexpr int kStartLives = 10;
+    static constexpr int kGaugeFrames = 6; // per player
 
     SceneRegistry registry;
+    Surface frameTop, frameLeft, frameRight, frameBottom, frameMiddle;
+    Surface stagePicture; // the picture pair of the current stage, drawn at the screen origin
+    Surface gaugePicture;
+    SpriteRegion gaugeFrames[2 * kGaugeFrames]; // player 1's six, then player 2's
+    std::array<std::unique_ptr<Archive>, kMaxPacks> packs;
+    int packCount = 0;
+    int stageTotal = 0;
+    std::array<StageEntry, kOrderEntries> stageOrder;
     int timeGauge = 0;
     int stageNumber = 0;
     int penaltiesCharged = 0;
@@ -29,14 +55,29 @@ public:
     int mode = ModeLogo;
     std::string sixthWord;
 
-    void StartUp();
+    // Scenes, pictures, data packs and the command line; mapArgument is the test map or "".
+    void StartUp(const std::string& mapArgument);
     void Update();
     void Draw(int drawMode);
     void ReloadPictures();
     // Captures the old picture, draws the new mode once, captures it and cross-fades on screen.
     void ScreenChange(int newMode);
+    void GoToTitle();
+    void GoToPackSelect();
     void OnTypedChar(uint8_t code);
 
+private:
+    bool HandleEscape();
+    void UpdateMode();
+    void AnswerTitle(int answer);
+    void AnswerPackSelect(int answer);
+    void StartPlaying(int lives2);
+    void UpdatePlay();
+    void UpdateBonus();
+    void AnswerBonusBanner(int answer);
+    void DrawPause();
+
+public:
     int Register(CScene& scene) { return registry.Register(scene); }
     int Send(const CScene& scene, int msg) { return registry.Send(scene, msg); }
     void Broadcast(int msg) { registry.Broadcast(msg); }

@@ -81,8 +81,3 @@ int PenMove(Pen& pen) {
 int PointInRect(const Rect& rect, const Point& point) {
     return rect.left <= point.x && point.x <= rect.right && rect.top <= point.y && point.y <= rect.bottom ? 1 : 0;
 }
-
-int Pen::Message(int msg, int, int) {
-    if (msg == MsgUpdate) PenMove(*this);
-    return 1;
-}

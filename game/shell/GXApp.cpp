@@ -32,7 +32,7 @@ constexpr int kDefaultFontHeight = 16;
 constexpr int kFontWeight = 600;
 } // namespace
 
-bool CGXFrame::LoadFrame(const PlatformServices& platform) {
+bool CGXFrame::LoadFrame(const PlatformServices& platform, const std::string& mapArgument) {
     gDisplay.fullScreen = 1;
     SetErrorSink(platform.messages);
     SetCodecMessageBox(platform.messages);
@@ -49,7 +49,7 @@ bool CGXFrame::LoadFrame(const PlatformServices& platform) {
     ShowLoadingPicture();
     BuildFadeTables();
     LoadEffects(&gMainArchive);
-    gController.StartUp();
+    gController.StartUp(mapArgument);
     gDisplayFont = MakeFont(kDisplayFontHeight, kFontWeight, "Comic Sans MS");
     gDisplay.font = MakeFont(kDefaultFontHeight, kFontWeight, "Arial");
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "game/shell/FramePacer.h"
 #include "platform/Events.h"
@@ -9,7 +10,7 @@
 class CGXFrame : public WindowEvents {
   public:
     // The start-up sequence; false ends the program.
-    bool LoadFrame(const PlatformServices& platform);
+    bool LoadFrame(const PlatformServices& platform, const std::string& mapArgument);
     void FrameUpdate();
     void FrameDraw();
 

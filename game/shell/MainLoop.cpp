@@ -4,8 +4,8 @@
 #include "game/shell/Globals.h"
 #include "platform/Events.h"
 
-int RunGame(const PlatformServices& platform, FrameObserver* observer) {
-    if (!gFrame.LoadFrame(platform)) return 0;
+int RunGame(const PlatformServices& platform, FrameObserver* observer, const std::string& mapArgument) {
+    if (!gFrame.LoadFrame(platform, mapArgument)) return 0;
     while (!gShell.closeRequested) {
         platform.events->Pump(gFrame);
         if (gShell.closeRequested) break;

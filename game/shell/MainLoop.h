@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "platform/Platform.h"
 
 // Watches the loop from outside, after every frame (scripted runs: traces and screenshots).
@@ -9,4 +11,5 @@ class FrameObserver {
 };
 
 // Starts the game and runs frames until the window is asked to close; the process exit code.
-int RunGame(const PlatformServices& platform, FrameObserver* observer);
+// mapArgument is the test map to play, or "" for a normal start.
+int RunGame(const PlatformServices& platform, FrameObserver* observer, const std::string& mapArgument);

@@ -92,5 +92,5 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    return RunGame(platform, observer.get());
+    return RunGame(platform, observer.get(), options.mapPath);
 }

@@ -1,0 +1,131 @@
+#include "game/play/DifferenceMap.h"
+
+#include <cctype>
+#include <cstdio>
+#include <vector>
+
+#include "game/control/Random.h"
+#include "game/gfx/Archive.h"
+#include "game/gfx/ShowError.h"
+#include "game/io/Pen.h"
+#include "game/play/PlayPictures.h"
+#include "game/io/Effects.h"
+#include "game/shell/Globals.h"
+
+namespace {
+int32_t ReadLe32(const uint8_t* p) {
+    return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+}
+
+constexpr int kFoundLastFrame = 7;
+constexpr int kRevealedLastFrame = 1;
+} // namespace
+
+std::string MapNameFor(std::string_view pictureName) {
+    std::string name(pictureName.substr(0, pictureName.find('.')));
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name + ".map";
+}
+
+void CDifferenceMap::Reset() {
+    for (int k = 0; k < kDifferences; ++k) {
+        finders[k] = kHidden;
+        frames[k] = 0;
+        rects[k] = Rect{};
+    }
+}
+
+void CDifferenceMap::ReadRecords(const uint8_t* bytes, size_t size) {
+    uint8_t record[kMapBytes] = {};
+    for (size_t i = 0; i < size && i < size_t(kMapBytes); ++i) record[i] = bytes[i];
+    for (int k = 0; k < kDifferences; ++k) {
+        const uint8_t* r = record + k * kRecordBytes;
+        rects[k] = {ReadLe32(r), ReadLe32(r + 4), ReadLe32(r + 8), ReadLe32(r + 12)};
+    }
+}
+
+int CDifferenceMap::LoadMapFile(const std::string& path) {
+    Reset();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return 0;
+    uint8_t bytes[kMapBytes];
+    const size_t got = std::fread(bytes, 1, sizeof bytes, file);
+    std::fclose(file);
+    ReadRecords(bytes, got);
+    return 1;
+}
+
+int CDifferenceMap::LoadMapFromPack(const Archive& pack, std::string_view entryName) {
+    Reset();
+    showAnswers = 0;
+    if (pack.FindOffset(entryName) < 0) {
+        const std::string name(entryName);
+        ShowError("MAP LOAD ERROR!!! %s", name.c_str());
+        return 0;
+    }
+    std::vector<uint8_t> bytes;
+    if (!pack.ReadEntry(entryName, bytes)) return 0;
+    ReadRecords(bytes.data(), bytes.size());
+    return 1;
+}
+
+int CDifferenceMap::HitTest(const Pen& pen) {
+    Point hot = pen.Tip();
+    if (pen.kind == PenPlayer2) hot.x -= kRightPictureOffset;
+    for (int k = 0; k < kDifferences; ++k) {
+        if (finders[k] == kHidden && PointInRect(rects[k], hot)) {
+            delays[k] = 0;
+            finders[k] = pen.kind;
+            marks[k] = {pen.x, pen.y};
+            PlaySuccessEffect();
+            return 1;
+        }
+    }
+    PlayFailEffect();
+    return 0;
+}
+
+int CDifferenceMap::Remaining() const {
+    int left = 0;
+    for (int finder : finders) left += finder < 1 ? 1 : 0;
+    return left;
+}
+
+void CDifferenceMap::RevealAll(int lives1, int lives2) {
+    livesSnapshot[0] = lives1;
+    livesSnapshot[1] = lives2;
+    for (int k = 0; k < kDifferences; ++k) {
+        if (finders[k] != kHidden) continue;
+        finders[k] = kRevealed;
+        marks[k] = {rects[k].left, rects[k].top};
+    }
+}
+
+void CDifferenceMap::Update() {
+    if (gShell.frameCounter % 2 != 0) return;
+    for (int k = 0; k < kDifferences; ++k) {
+        if (delays[k] < kFoundDelay) {
+            ++delays[k];
+            continue;
+        }
+        ++frames[k];
+        const int last = finders[k] == kRevealed ? kRevealedLastFrame : kFoundLastFrame;
+        if (frames[k] > last) frames[k] = 0;
+    }
+}
+
+int CDifferenceMap::Message(int msg, int, int) {
+    switch (msg) {
+    case MsgLoad:
+        LoadMarkPictures();
+        return 1;
+    case MsgDraw:
+        Draw();
+        return 1;
+    case MsgUpdate:
+        Update();
+        return 1;
+    default:
+        return 1;
+    }
+}

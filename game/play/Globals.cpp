@@ -1,0 +1,7 @@
+#include "game/play/Globals.h"
+
+CDifferenceMap gDifferenceMap;
+CStageBanner gStageBanner;
+Surface gCheckNoPicture, gPen1Picture, gPen2Picture, gLifePicture, gBonusHandPicture;
+Surface gGameOver1Picture, gGameOver2Picture;
+Surface gCheckYesPicture, gCheckYes1PPicture, gCheckYes2PPicture;

@@ -1,0 +1,91 @@
+#include "game/play/SavedGame.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "game/control/Globals.h"
+#include "game/gfx/ShowError.h"
+#include "game/io/AtomicFile.h"
+#include "game/play/DataPacks.h"
+#include "game/play/Stage.h"
+
+namespace {
+constexpr size_t kOrderBytes = 2 * CGameController::kOrderEntries;
+constexpr size_t kTotalAt = kOrderBytes, kNumberAt = kTotalAt + 4, kLives1At = kNumberAt + 4, kLives2At = kLives1At + 4;
+
+void PutLe32(std::vector<uint8_t>& out, size_t at, int32_t value) {
+    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(uint32_t(value) >> (8 * i));
+}
+
+int32_t GetLe32(const std::vector<uint8_t>& in, size_t at) {
+    return static_cast<int32_t>(uint32_t(in[at]) | uint32_t(in[at + 1]) << 8 | uint32_t(in[at + 2]) << 16 |
+                                uint32_t(in[at + 3]) << 24);
+}
+
+bool PlayableEntry(const CGameController& controller, const StageEntry& entry) {
+    return entry.pack < controller.packCount && entry.picture < CGameController::kPicturesPerPack;
+}
+} // namespace
+
+std::vector<uint8_t> EncodeSavedGame(const CGameController& controller, int lives1, int lives2) {
+    std::vector<uint8_t> bytes(kSaveFileBytes, 0);
+    for (int i = 0; i < CGameController::kOrderEntries; ++i) {
+        bytes[2 * i] = controller.stageOrder[i].pack;
+        bytes[2 * i + 1] = controller.stageOrder[i].picture;
+    }
+    PutLe32(bytes, kTotalAt, controller.stageTotal);
+    PutLe32(bytes, kNumberAt, controller.stageNumber);
+    PutLe32(bytes, kLives1At, lives1);
+    PutLe32(bytes, kLives2At, lives2);
+    return bytes;
+}
+
+bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& controller, int& lives1, int& lives2) {
+    if (bytes.size() < kSaveFileBytes) return false;
+    const int32_t total = GetLe32(bytes, kTotalAt);
+    const int32_t number = GetLe32(bytes, kNumberAt);
+    // Stage 0 would name the entry before the first one: a saved game always continues at stage 1 or later.
+    if (total < 0 || total > CGameController::kOrderEntries || number < 1 || number > total) return false;
+    std::array<StageEntry, CGameController::kOrderEntries> order;
+    for (int i = 0; i < CGameController::kOrderEntries; ++i) order[i] = {bytes[2 * i], bytes[2 * i + 1]};
+    for (int i = 0; i < total; ++i) {
+        if (!PlayableEntry(controller, order[i])) return false;
+    }
+    controller.stageOrder = order;
+    controller.stageTotal = total;
+    controller.stageNumber = number;
+    lives1 = GetLe32(bytes, kLives1At);
+    lives2 = GetLe32(bytes, kLives2At);
+    return true;
+}
+
+bool SaveGame() {
+    std::string error;
+    if (WriteFileAtomically(kSaveFileName, EncodeSavedGame(gController, gPlayer1Pen.lives, gPlayer2Pen.lives), error))
+        return true;
+    ShowError("SAVE FILE WRITE ERROR!!! %s", error.c_str());
+    return false;
+}
+
+void LoadSavedGame() {
+    std::ifstream in(kSaveFileName, std::ios::binary);
+    std::vector<uint8_t> bytes;
+    if (in) {
+        bytes.resize(kSaveFileBytes);
+        in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(kSaveFileBytes));
+        bytes.resize(size_t(in.gcount()));
+    }
+    int lives1 = 0, lives2 = 0;
+    if (in.is_open() && DecodeSavedGame(bytes, gController, lives1, lives2)) {
+        gPlayer1Pen.lives = lives1;
+        gPlayer2Pen.lives = lives2;
+        gController.stageNumber -= 1;
+    } else {
+        if (in.is_open()) std::fprintf(stderr, "zor: %s is not a usable saved game; a new game starts\n", kSaveFileName);
+        gPlayer1Pen.lives = CGameController::kStartLives;
+        gPlayer2Pen.lives = 0;
+        BuildStageOrder(gController);
+    }
+    StartNextStage();
+}

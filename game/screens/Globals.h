@@ -1,0 +1,12 @@
+#pragma once
+// The screens' program-wide scene objects.
+#include "game/screens/Screens.h"
+#include "game/screens/TitleScene.h"
+
+extern CTitleScene gTitleScene;
+extern CPackSelectScene gPackSelectScene;
+extern CBonusScene gBonusScene;
+extern CRankBoard gRankBoard;
+extern CLogoScene gLogoScene;
+extern CIntroScene gIntroScene;
+extern CEndingScene gEndingScene;

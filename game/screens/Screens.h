@@ -1,0 +1,43 @@
+#pragma once
+// The screens outside the play stage. Each is a scene; the controller drives them through messages.
+#include <cstdint>
+
+#include "game/control/Scene.h"
+
+class CLogoScene : public CScene {
+public:
+    static constexpr int kFinalStep = 100; // the pause screen shows the logo's last picture
+    int counter = 0;
+    int Message(int msg, int a, int b) override;
+};
+
+class CPackSelectScene : public CScene {
+public:
+    int selectedPack = 0;
+    int Message(int msg, int a, int b) override;
+};
+
+class CIntroScene : public CScene {
+public:
+    int Message(int msg, int a, int b) override;
+};
+
+class CEndingScene : public CScene {
+public:
+    int Message(int msg, int a, int b) override;
+};
+
+class CBonusScene : public CScene {
+public:
+    int remaining = 0; // pairs not yet matched
+    int Message(int msg, int a, int b) override;
+};
+
+class CRankBoard : public CScene {
+public:
+    int nameEntry = 0;
+    // 1 when the score enters the table (name entry starts).
+    int RankInsert(int score);
+    void OnTypedChar(uint8_t code);
+    int Message(int msg, int a, int b) override;
+};

@@ -1,0 +1,76 @@
+#include "game/screens/TitleScene.h"
+
+#include "game/control/Globals.h"
+#include "game/gfx/Globals.h"
+#include "game/gfx/Text.h"
+#include "game/io/Dik.h"
+#include "game/io/Effects.h"
+#include "game/io/Globals.h"
+#include "game/shell/Globals.h"
+
+namespace {
+constexpr Rect kItemRects[CTitleScene::kItems] = {
+    {246, 238, 409, 268}, {246, 273, 409, 303}, {246, 308, 409, 338},
+    {246, 343, 409, 373}, {246, 377, 409, 407}, {246, 413, 409, 435},
+};
+constexpr int kStripItems = 5; // items 0..4 have cells in the strip; item 5 a picture of its own
+constexpr int kStripCellWidth = 163, kStripCellHeight = 35;
+constexpr Point kVersionAt{425, 195};
+constexpr uint32_t kVersionGrey = 0x00646464; // RGB(100, 100, 100)
+constexpr const char* kVersion = "ver 1.9";
+} // namespace
+
+void CTitleScene::Load() {
+    for (int i = 0; i < kItems; ++i) items[i] = kItemRects[i];
+    lastHighlight.LowLoadBmpBit(&gSecondArchive, "select6.BMP", 0, 0);
+    background.LowLoadBmpBit(&gSecondArchive, "Title03.bmp", 0, 0);
+    highlights.LowLoadBmpBit(&gMainArchive, "TitleEtc.bmp", kStripCellWidth, kStripCellHeight);
+}
+
+void CTitleScene::Draw() {
+    PixelBuffer& screen = *gDisplay.lowDDBack;
+    background.BltCell(0, 0, 0, false, screen);
+    PutText(kVersionAt.x, kVersionAt.y, kVersionGrey, kVersion);
+    if (highlighted == kNoItem) return;
+    if (highlighted < kStripItems)
+        highlights.BltCell(items[highlighted].left, items[highlighted].top, highlighted, false, screen);
+    else
+        lastHighlight.BltCell(items[highlighted].left, items[highlighted].top, 0, false, screen);
+}
+
+int CTitleScene::Update() {
+    const Point tip = gMenuPen.Tip();
+    for (int i = 0; i < kItems; ++i) {
+        if (!PointInRect(items[i], tip)) continue;
+        if (i != highlighted) {
+            highlighted = i;
+            PlayEffect(EffectMouseOver);
+        }
+        if (gInput.mouseLeft != 0 || gInput.KeyDown(DIK_SPACE)) {
+            PlayEffect(EffectMouseClick);
+            return i;
+        }
+        return kNoItem;
+    }
+    highlighted = kNoItem;
+    return kNoItem;
+}
+
+int CTitleScene::Message(int msg, int, int) {
+    switch (msg) {
+    case MsgInit:
+    case MsgEnter:
+        highlighted = kNoItem;
+        return 1;
+    case MsgLoad:
+        Load();
+        return 1;
+    case MsgDraw:
+        Draw();
+        return 1;
+    case MsgUpdate:
+        return Update();
+    default:
+        return 1;
+    }
+}
