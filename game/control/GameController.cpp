@@ -75,7 +75,7 @@ void CGameController::ReloadPictures() {
         gaugeFrames[kGaugeFrames + k].Set(&gaugePicture, kGaugeLeft, kGaugePlayer2Top + kGaugeRowStep * k, kGaugeWidth,
                                           kGaugeHeight);
     }
-    LoadDigits("Number.bmp");
+    LoadDigits(&gMainArchive, "Number.bmp");
     Broadcast(MsgLoad);
 }
 

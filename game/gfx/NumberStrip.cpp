@@ -1,7 +1,6 @@
 #include "game/gfx/NumberStrip.h"
 
 #include "game/gfx/Globals.h"
-#include "game/shell/Globals.h"
 
 namespace {
 constexpr int kDecimalBase = 10;
@@ -30,13 +29,4 @@ void DrawNumber(int x, int y, int value) {
     const int spacing = gNumberStrip.digitWidth / 2;
     for (int offset = 0; value > 0; value /= kDecimalBase, offset += spacing)
         digits.BltCell(x - offset, y, value % kDecimalBase, true, *back);
-}
-
-void LoadDigits(const char* name) {
-    NumberStrip& strip = gNumberStrip;
-    if (!strip.digits.LowLoadBmpBit(&gMainArchive, name, 0, 0)) return;
-    strip.digitWidth = strip.digits.width / kDecimalBase;
-    strip.digitHeight = strip.digits.height;
-    strip.digits.cellWidth = strip.digitWidth;
-    strip.digits.cellHeight = strip.digitHeight;
 }

@@ -18,5 +18,3 @@ bool LoadDigits(Archive* archive, const char* name);
 // Draws a non-negative value right-aligned: its last digit's cell starts at x, each more significant digit
 // half a cell further left and keyed over the one to its right. Digits that do not fit are not drawn.
 void DrawNumber(int x, int y, int value);
-// Loads the digit picture from the main archive; the digit width is a tenth of its width.
-void LoadDigits(const char* name);

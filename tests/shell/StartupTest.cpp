@@ -58,7 +58,7 @@ TEST_F(StartupTest, LoadingPictureIsPresentedFromTheMainArchive) {
     ArchiveWriter w;
     w.Add("loading.pcx", RedLoadingPicture());
     ASSERT_TRUE(w.WriteTo("zor.res"));
-    ASSERT_TRUE(gFrame.LoadFrame(platform));
+    ASSERT_TRUE(gFrame.LoadFrame(platform, ""));
     ASSERT_EQ(presenter.lastWidth, 640);
     EXPECT_EQ(presenter.last[0], 0xF800);
     EXPECT_EQ(presenter.last[640 * 480 - 1], 0xF800);
@@ -67,10 +67,12 @@ TEST_F(StartupTest, LoadingPictureIsPresentedFromTheMainArchive) {
 }
 
 TEST_F(StartupTest, MissingArchiveReportsTheLoadingPicture) {
-    ASSERT_TRUE(gFrame.LoadFrame(platform));
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"ERROR|Direct Input Create error!!!!",
-                                                   "ERROR|Load(loading.pcx) zor.res",
-                                                   "ERROR|LowLoadPcx256(loading.pcx)"}));
+    ASSERT_TRUE(gFrame.LoadFrame(platform, ""));
+    // The first boxes of a start without data; the effects, pictures and packs report theirs after them.
+    const std::vector<std::string> first{"ERROR|Direct Input Create error!!!!", "ERROR|Load(loading.pcx) zor.res",
+                                         "ERROR|LowLoadPcx256(loading.pcx)"};
+    ASSERT_GE(log.lines.size(), first.size());
+    EXPECT_EQ(std::vector<std::string>(log.lines.begin(), log.lines.begin() + 3), first);
     EXPECT_EQ(presenter.last[0], 0); // the cleared screen stays
 }
 } // namespace
