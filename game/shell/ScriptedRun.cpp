@@ -3,13 +3,21 @@
 #include "game/control/Globals.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/Screenshot.h"
+#include "game/play/Globals.h"
 #include "game/shell/Globals.h"
 
 std::string DescribeGameState() {
     char line[256];
-    std::snprintf(line, sizeof line, "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d",
+    const int played = gController.stageNumber - 1;
+    const StageEntry entry = played >= 0 && played < CGameController::kOrderEntries ? gController.stageOrder[played]
+                                                                                     : StageEntry{};
+    std::snprintf(line, sizeof line,
+                  "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d pen1=%d,%d pen2=%d,%d "
+                  "left=%d banner=%d entry=%d,%d",
                   gShell.frameCounter, gShell.focusLost ? 0 : 1, gController.mode, gController.timeGauge,
-                  gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y);
+                  gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y,
+                  gPlayer1Pen.x, gPlayer1Pen.y, gPlayer2Pen.x, gPlayer2Pen.y, gDifferenceMap.Remaining(),
+                  gStageBanner.state, entry.pack, entry.picture);
     return line;
 }
 
@@ -18,7 +26,18 @@ ScriptedRunObserver::ScriptedRunObserver(const ReplayScript& script, RecordingMe
     : script_(script), messages_(messages), shotDir_(std::move(shotDir)) {}
 
 ScriptedRunObserver::~ScriptedRunObserver() {
-    if (trace_) std::fclose(trace_);
+    if (!trace_) return;
+    WritePendingMessages(); // those of a run that ended before its next frame
+    std::fclose(trace_);
+}
+
+void ScriptedRunObserver::WritePendingMessages() {
+    for (std::string message : messages_.TakePending()) {
+        // One line per message: line breaks inside it are written as "\n".
+        for (size_t at = 0; (at = message.find_first_of("\r\n", at)) != std::string::npos;)
+            message.replace(at, 1, message[at] == '\n' ? "\\n" : "");
+        std::fprintf(trace_, "frame=%d message=%s\n", frame_, message.c_str());
+    }
 }
 
 bool ScriptedRunObserver::OpenTrace(const std::string& path) {
@@ -28,8 +47,7 @@ bool ScriptedRunObserver::OpenTrace(const std::string& path) {
 
 void ScriptedRunObserver::AfterFrame() {
     if (trace_) {
-        for (const std::string& message : messages_.TakePending())
-            std::fprintf(trace_, "frame=%d message=%s\n", frame_, message.c_str());
+        WritePendingMessages();
         std::fprintf(trace_, "frame=%d %s\n", frame_, DescribeGameState().c_str());
         std::fflush(trace_);
     }
