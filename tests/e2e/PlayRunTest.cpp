@@ -113,3 +113,27 @@ TEST(PlayRun, TimeOutRevealsThenChargesEveryTwentyFramesThenEnds) {
     EXPECT_EQ(run.IntAt(2119, "mode"), kModePlay);
     EXPECT_EQ(run.IntAt(2120, "mode"), kModeBonus); // twenty frames after the last charge
 }
+
+TEST(PlayRun, AnIdlePlayerLosesFiveLivesAStageUntilTheGameIsOver) {
+    // Title: the menu pen's tip onto "one player" and SPACE; then nobody clicks.
+    const ZorRun run = RunZor("2 move -80 40\n3 key down SPACE\n4 key up SPACE\n5000 end\n", ZorRunOptions{});
+    ASSERT_EQ(run.frames.size(), 5000u);
+    EXPECT_EQ(run.IntAt(3, "mode"), kModePlay);
+    EXPECT_EQ(run.IntAt(3, "stage"), 1);
+    EXPECT_EQ(run.IntAt(3, "p1"), 10);
+    EXPECT_EQ(run.IntAt(3, "p2"), 0);
+    size_t stage2 = 0, gameOver = 0, title = 0;
+    for (size_t f = 3; f < run.frames.size(); ++f) {
+        if (!stage2 && run.IntAt(f, "stage") == 2) stage2 = f;
+        if (!gameOver && run.IntAt(f, "banner") == 4) gameOver = f;
+        if (!title && gameOver && run.IntAt(f, "mode") == 2) title = f;
+    }
+    ASSERT_GT(stage2, 0u);
+    EXPECT_EQ(run.IntAt(stage2, "p1"), 5);
+    EXPECT_EQ(run.IntAt(stage2, "banner"), 1); // the stage-start banner
+    ASSERT_GT(gameOver, stage2);
+    EXPECT_EQ(run.IntAt(gameOver, "p1"), 0);
+    EXPECT_EQ(run.IntAt(gameOver, "stage"), 2);
+    // The game-over picture fades in over the banner's steps 2..63, then the title comes back.
+    EXPECT_EQ(title, gameOver + 62);
+}
