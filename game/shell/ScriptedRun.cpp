@@ -3,13 +3,20 @@
 #include "game/control/Globals.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/Screenshot.h"
+#include "game/io/Globals.h"
+#include "game/screens/Globals.h"
 #include "game/shell/Globals.h"
 
 std::string DescribeGameState() {
-    char line[256];
-    std::snprintf(line, sizeof line, "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d",
-                  gShell.frameCounter, gShell.focusLost ? 0 : 1, gController.mode, gController.timeGauge,
-                  gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y);
+    char line[512];
+    std::snprintf(
+        line, sizeof line,
+        "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d logo=%d title=%d intro=%d "
+        "music=%s",
+        gShell.frameCounter, gShell.focusLost ? 0 : 1, gController.mode, gController.timeGauge,
+        gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y,
+        gLogoScene.counter, gTitleScene.highlighted, gIntroScene.page,
+        gMusicPlaying.empty() ? "-" : gMusicPlaying.c_str());
     return line;
 }
 
