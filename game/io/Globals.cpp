@@ -5,3 +5,4 @@ int gSpaceArmed = 0;
 
 AudioDevice* lowDSound = nullptr;
 SoundEffect gEffects[kEffectCount];
+std::string gMusicPlaying;

@@ -46,10 +46,12 @@ void PlayRandomMusic() {
 int StartMusic(const std::string& path) {
     if (!lowDSound) return 0;
     CloseMusic();
-    if (!lowDSound->LoadMusic(path)) return 0;
-    return lowDSound->PlayMusicOnce() ? 1 : 0;
+    if (!lowDSound->LoadMusic(path) || !lowDSound->PlayMusicOnce()) return 0;
+    gMusicPlaying = path;
+    return 1;
 }
 
 void CloseMusic() {
+    gMusicPlaying.clear();
     if (lowDSound) lowDSound->CloseMusic();
 }

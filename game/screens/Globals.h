@@ -1,5 +1,8 @@
 #pragma once
 // The screens' program-wide scene objects.
+#include "game/screens/EndingScene.h"
+#include "game/screens/IntroScene.h"
+#include "game/screens/LogoScene.h"
 #include "game/screens/Screens.h"
 #include "game/screens/TitleScene.h"
 

@@ -1,13 +1,7 @@
 // The screens' first versions: each answers as a finished or idle screen until it is built.
 #include "game/screens/Screens.h"
 
-int CLogoScene::Message(int msg, int, int) { return msg == MsgUpdate ? 0 : 1; }
-
 int CPackSelectScene::Message(int msg, int, int) { return msg == MsgUpdate ? -1 : 1; }
-
-int CIntroScene::Message(int msg, int, int) { return msg == MsgUpdate ? 0 : 1; }
-
-int CEndingScene::Message(int, int, int) { return 1; }
 
 int CBonusScene::Message(int, int, int) { return 1; }
 

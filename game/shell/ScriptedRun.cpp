@@ -3,21 +3,24 @@
 #include "game/control/Globals.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/Screenshot.h"
+#include "game/io/Globals.h"
 #include "game/play/Globals.h"
+#include "game/screens/Globals.h"
 #include "game/shell/Globals.h"
 
 std::string DescribeGameState() {
-    char line[256];
+    char line[512];
     const int played = gController.stageNumber - 1;
     const StageEntry entry = played >= 0 && played < CGameController::kOrderEntries ? gController.stageOrder[played]
                                                                                      : StageEntry{};
     std::snprintf(line, sizeof line,
                   "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d pen1=%d,%d pen2=%d,%d "
-                  "left=%d banner=%d entry=%d,%d",
+                  "left=%d banner=%d entry=%d,%d logo=%d title=%d intro=%d music=%s",
                   gShell.frameCounter, gShell.focusLost ? 0 : 1, gController.mode, gController.timeGauge,
                   gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y,
                   gPlayer1Pen.x, gPlayer1Pen.y, gPlayer2Pen.x, gPlayer2Pen.y, gDifferenceMap.Remaining(),
-                  gStageBanner.state, entry.pack, entry.picture);
+                  gStageBanner.state, entry.pack, entry.picture, gLogoScene.counter, gTitleScene.highlighted,
+                  gIntroScene.page, gMusicPlaying.empty() ? "-" : gMusicPlaying.c_str());
     return line;
 }
 

@@ -115,15 +115,16 @@ TEST(PlayRun, TimeOutRevealsThenChargesEveryTwentyFramesThenEnds) {
 }
 
 TEST(PlayRun, AnIdlePlayerLosesFiveLivesAStageUntilTheGameIsOver) {
-    // Title: the menu pen's tip onto "one player" and SPACE; then nobody clicks.
-    const ZorRun run = RunZor("2 move -80 40\n3 key down SPACE\n4 key up SPACE\n5000 end\n", ZorRunOptions{});
-    ASSERT_EQ(run.frames.size(), 5000u);
-    EXPECT_EQ(run.IntAt(3, "mode"), kModePlay);
-    EXPECT_EQ(run.IntAt(3, "stage"), 1);
-    EXPECT_EQ(run.IntAt(3, "p1"), 10);
-    EXPECT_EQ(run.IntAt(3, "p2"), 0);
+    // After the logo, on the title: the menu pen's tip onto "one player" and SPACE; then nobody clicks.
+    const ZorRun run = RunZor("110 move -80 40\n111 key down SPACE\n112 key up SPACE\n5100 end\n", ZorRunOptions{});
+    ASSERT_EQ(run.frames.size(), 5100u);
+    EXPECT_EQ(run.IntAt(110, "mode"), 2);
+    EXPECT_EQ(run.IntAt(111, "mode"), kModePlay);
+    EXPECT_EQ(run.IntAt(111, "stage"), 1);
+    EXPECT_EQ(run.IntAt(111, "p1"), 10);
+    EXPECT_EQ(run.IntAt(111, "p2"), 0);
     size_t stage2 = 0, gameOver = 0, title = 0;
-    for (size_t f = 3; f < run.frames.size(); ++f) {
+    for (size_t f = 111; f < run.frames.size(); ++f) {
         if (!stage2 && run.IntAt(f, "stage") == 2) stage2 = f;
         if (!gameOver && run.IntAt(f, "banner") == 4) gameOver = f;
         if (!title && gameOver && run.IntAt(f, "mode") == 2) title = f;

@@ -1,0 +1,26 @@
+#include "game/screens/CreditsText.h"
+
+const char* const kCredits[kCreditLines] = {
+    "QAN TEAM '99",
+    "창립 1998년",
+    "QAN 시리즈 제3탄",
+    "틀린그림찾기 ZOR",
+    "시작일 1999/02/28",
+    "완성일 1999/07/01",
+    "그래픽     : QAN TEAM",
+    "프로그램   : QAN TEAM",
+    "효과음     : QAN TEAM",
+    "기획       : QAN TEAM",
+    "자문       : QAN TEAM 그래픽 모임",
+    "자문       : QAN TEAM 음악 모임",
+    "자문       : QAN TEAM 기획 모임",
+    "자문       : QAN TEAM 친구들",
+    "테스트     : QAN TEAM 1조",
+    "테스트     : QAN TEAM 2조",
+    "테스트     : QAN TEAM 3조",
+    "테스트     : QAN TEAM 가족",
+    "http://www.qanteam.example",
+    "http://zor.qanteam.example",
+    "1999",
+    "함께해 주셔서 감사합니다!",
+};
