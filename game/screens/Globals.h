@@ -1,5 +1,8 @@
 #pragma once
 // The screens' program-wide scene objects.
+#include "game/screens/BonusScene.h"
+#include "game/screens/PackSelectScene.h"
+#include "game/screens/RankBoard.h"
 #include "game/screens/Screens.h"
 #include "game/screens/TitleScene.h"
 

@@ -3,16 +3,6 @@
 
 int CLogoScene::Message(int msg, int, int) { return msg == MsgUpdate ? 0 : 1; }
 
-int CPackSelectScene::Message(int msg, int, int) { return msg == MsgUpdate ? -1 : 1; }
-
 int CIntroScene::Message(int msg, int, int) { return msg == MsgUpdate ? 0 : 1; }
 
 int CEndingScene::Message(int, int, int) { return 1; }
-
-int CBonusScene::Message(int, int, int) { return 1; }
-
-int CRankBoard::RankInsert(int) { return 0; }
-
-void CRankBoard::OnTypedChar(uint8_t) {}
-
-int CRankBoard::Message(int, int, int) { return 1; }

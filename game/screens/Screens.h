@@ -11,12 +11,6 @@ public:
     int Message(int msg, int a, int b) override;
 };
 
-class CPackSelectScene : public CScene {
-public:
-    int selectedPack = 0;
-    int Message(int msg, int a, int b) override;
-};
-
 class CIntroScene : public CScene {
 public:
     int Message(int msg, int a, int b) override;
@@ -24,20 +18,5 @@ public:
 
 class CEndingScene : public CScene {
 public:
-    int Message(int msg, int a, int b) override;
-};
-
-class CBonusScene : public CScene {
-public:
-    int remaining = 0; // pairs not yet matched
-    int Message(int msg, int a, int b) override;
-};
-
-class CRankBoard : public CScene {
-public:
-    int nameEntry = 0;
-    // 1 when the score enters the table (name entry starts).
-    int RankInsert(int score);
-    void OnTypedChar(uint8_t code);
     int Message(int msg, int a, int b) override;
 };

@@ -3,13 +3,30 @@
 #include "game/control/Globals.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/Screenshot.h"
+#include "game/play/Globals.h"
+#include "game/screens/Globals.h"
 #include "game/shell/Globals.h"
 
+namespace {
+// The pair id of every card in table order, one digit each.
+std::string DescribeCards() {
+    std::string cards;
+    for (const CBonusScene::Card& card : gBonusScene.cards) cards += static_cast<char>('0' + card.pairId);
+    return cards;
+}
+} // namespace
+
 std::string DescribeGameState() {
-    char line[256];
-    std::snprintf(line, sizeof line, "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d",
+    char line[384];
+    std::snprintf(line, sizeof line,
+                  "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d pen1=%d,%d banner=%d "
+                  "pairs=%d cards=%s entry=%d skip=%d answers=%d pack=%d single=%d total=%d",
                   gShell.frameCounter, gShell.focusLost ? 0 : 1, gController.mode, gController.timeGauge,
-                  gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y);
+                  gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y,
+                  gPlayer1Pen.x, gPlayer1Pen.y, gStageBanner.state, gBonusScene.remaining,
+                  DescribeCards().c_str(), gRankBoard.nameEntry, gController.skipEnabled,
+                  gDifferenceMap.showAnswers, gPackSelectScene.selectedPack, gController.singlePack,
+                  gController.stageTotal);
     return line;
 }
 
