@@ -100,3 +100,10 @@ TEST(LowerCase, OnlyLettersOutsideDoubleByteCharactersFold) {
     LowerCaseCp949(text, sizeof text - 1);
     EXPECT_STREQ(text, "abz\xB0\x41q@[");
 }
+
+TEST_F(TypedWordsTest, TheSkipWordAfterTheLastStageDoesNothing) {
+    gController.stageNumber = gController.stageTotal; // no picture follows
+    Type("wospank\r");
+    EXPECT_EQ(gController.stageNumber, 30);
+    EXPECT_EQ(Plays(EffectMouseClick), 1);
+}
