@@ -17,9 +17,9 @@ constexpr const char* kEnjoyText = "\xC1\xF1\xB0\xCC\xB0\xD4 \xB0\xD4\xC0\xD3\xC
 constexpr const char* kPackExtension = ".zor";
 constexpr const char* kInfoExtension = ".dat";
 
-void SetField(PackInfo::Field& field, const char* text, size_t length) {
+void SetField(CPackInfo::Field& field, const char* text, size_t length) {
     field.fill(0);
-    std::memcpy(field.data(), text, std::min(length, PackInfo::kFieldBytes));
+    std::memcpy(field.data(), text, std::min(length, CPackInfo::kFieldBytes));
 }
 } // namespace
 
@@ -34,8 +34,8 @@ std::string PackInfoFileName(const std::string& packFileName) {
     return name;
 }
 
-PackInfo DefaultPackInfo() {
-    PackInfo info;
+CPackInfo DefaultPackInfo() {
+    CPackInfo info;
     info.stars = kDefaultStars;
     SetField(info.maker, kDefaultMaker, std::strlen(kDefaultMaker));
     SetField(info.lines[kNoInfoLine], kNoInfoText, std::strlen(kNoInfoText));
@@ -43,29 +43,29 @@ PackInfo DefaultPackInfo() {
     return info;
 }
 
-PackInfo DecodePackInfo(const std::vector<uint8_t>& bytes) {
-    PackInfo info;
+CPackInfo DecodePackInfo(const std::vector<uint8_t>& bytes) {
+    CPackInfo info;
     if (bytes.empty()) return info;
     info.stars = bytes[0];
-    auto take = [&](PackInfo::Field& field, size_t at) {
+    auto take = [&](CPackInfo::Field& field, size_t at) {
         if (at >= bytes.size()) return;
-        const size_t length = std::min(PackInfo::kFieldBytes, bytes.size() - at);
+        const size_t length = std::min(CPackInfo::kFieldBytes, bytes.size() - at);
         SetField(field, reinterpret_cast<const char*>(&bytes[at]), length);
     };
     take(info.maker, 1);
-    for (int i = 0; i < PackInfo::kLines; ++i) take(info.lines[i], 1 + PackInfo::kFieldBytes * (i + 1));
+    for (int i = 0; i < CPackInfo::kLines; ++i) take(info.lines[i], 1 + CPackInfo::kFieldBytes * (i + 1));
     return info;
 }
 
-PackInfo ReadPackInfo(const std::string& packFileName) {
+CPackInfo ReadPackInfo(const std::string& packFileName) {
     std::ifstream in(PackInfoFileName(packFileName), std::ios::binary);
-    PackInfo info = DefaultPackInfo();
+    CPackInfo info = DefaultPackInfo();
     if (in) {
-        std::vector<uint8_t> bytes(PackInfo::kFileBytes);
+        std::vector<uint8_t> bytes(CPackInfo::kFileBytes);
         in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
         bytes.resize(size_t(in.gcount()));
         info = DecodePackInfo(bytes);
     }
-    SetField(info.fileName, packFileName.data(), std::min(packFileName.size(), PackInfo::kFieldBytes - 1));
+    SetField(info.fileName, packFileName.data(), std::min(packFileName.size(), CPackInfo::kFieldBytes - 1));
     return info;
 }

@@ -61,7 +61,7 @@ void CPackSelectScene::Draw() {
     for (int i = 0; i < info.stars; ++i) star.BltCell(kStarLeft + kStarStep * i, kStarY, 0, true, Screen());
     PutTextF(kTextX, kFileNameY, kFileNameColor, "File Name : %s", info.fileName.data());
     PutTextF(kTextX, kMakerY, kMakerColor, "Made By : %s", info.maker.data());
-    for (int i = 0; i < PackInfo::kLines; ++i)
+    for (int i = 0; i < CPackInfo::kLines; ++i)
         PutText(kTextX, kFirstLineY + kLineStep * i, kLineColor, info.lines[i].data());
     if (highlight != kNone)
         sprites[highlight].DrawRegionAt(buttons[highlight].left, buttons[highlight].top, false);

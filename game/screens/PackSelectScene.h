@@ -17,7 +17,7 @@ class CPackSelectScene : public CScene {
     int packCount = 0;
     int highlight = kNone;
     int lastHovered = kNone;
-    PackInfo info;
+    CPackInfo info;
     Rect buttons[kButtons] = {};
     SpriteRegion sprites[kButtons];
     Surface background, star, arrows, wideButtons;

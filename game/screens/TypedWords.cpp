@@ -1,6 +1,5 @@
 #include "game/screens/TypedWords.h"
 
-#include <cstring>
 #include <string_view>
 
 #include "game/control/Globals.h"

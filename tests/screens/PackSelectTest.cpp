@@ -4,8 +4,8 @@
 #include <string>
 
 #include "game/control/Globals.h"
-#include "game/screens/Globals.h"
 #include "game/screens/PackInfo.h"
+#include "game/screens/Globals.h"
 #include "tests/gfx/DisplayFixture.h"
 #include "tests/screens/ScreenFixture.h"
 #include "tests/sound/CapturingBox.h"
@@ -91,7 +91,7 @@ TEST(PackInfoFile, NameIsLowerCaseWithDatForEveryZor) {
 }
 
 TEST_F(PackSelectTest, WithoutAnInfoFileTheDefaultsShow) {
-    const PackInfo info = ReadPackInfo("a.zor");
+    const CPackInfo info = ReadPackInfo("a.zor");
     EXPECT_EQ(info.stars, 3);
     EXPECT_STREQ(info.fileName.data(), "a.zor");
     EXPECT_STREQ(info.maker.data(), "QAN TEAM");
@@ -103,13 +103,13 @@ TEST_F(PackSelectTest, WithoutAnInfoFileTheDefaultsShow) {
 }
 
 TEST_F(PackSelectTest, TheInfoFileIsReadAsStored) {
-    std::vector<uint8_t> bytes(PackInfo::kFileBytes, 0);
+    std::vector<uint8_t> bytes(CPackInfo::kFileBytes, 0);
     bytes[0] = 5;
     std::memcpy(&bytes[1], "Kim", 3);
     std::memcpy(&bytes[33], "%d of %s", 8);
     std::memset(&bytes[161], 'z', 32); // the last field full, without its terminator
     dir.Write("animals.dat", bytes);
-    const PackInfo info = ReadPackInfo("Animals.ZOR");
+    const CPackInfo info = ReadPackInfo("Animals.ZOR");
     EXPECT_EQ(info.stars, 5);
     EXPECT_STREQ(info.maker.data(), "Kim");
     EXPECT_STREQ(info.lines[0].data(), "%d of %s");
@@ -122,7 +122,7 @@ TEST_F(PackSelectTest, AShortInfoFileLeavesTheFieldsItDoesNotReachEmpty) {
     bytes[0] = 1;
     std::memcpy(&bytes[1], "Lee", 3);
     std::memcpy(&bytes[33], "abcd", 4);
-    const PackInfo info = DecodePackInfo(bytes);
+    const CPackInfo info = DecodePackInfo(bytes);
     EXPECT_EQ(info.stars, 1);
     EXPECT_STREQ(info.maker.data(), "Lee");
     EXPECT_STREQ(info.lines[0].data(), "abcd");
