@@ -5,7 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build-bench
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR_BENCH=ON -DZOR_ASSETS=OFF >/dev/null
+# The play benchmark runs on the data directory of the normal build when there is one.
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR_BENCH=ON -DZOR_ASSETS=OFF \
+  -DZOR_TEST_DATA_DIR="$PWD/build/data" >/dev/null
 cmake --build "$dir" --target zor_benchmarks
 figures=$(mktemp)
 trap 'rm -f "$figures"' EXIT

@@ -1,3 +1,4 @@
+#include "bench/common/BenchFigures.h"
 // Speed of the drawing that runs every frame or every change of screen, against a memcpy of the same
 // buffers measured in the same run. Ends with summary lines "NAME: VALUE UNIT".
 #include <benchmark/benchmark.h>
@@ -127,38 +128,18 @@ void PutTextKorean20Uncached(benchmark::State& state) {
 }
 BENCHMARK(PutTextKorean20Uncached);
 
-// Keeps each benchmark's time per iteration (nanoseconds) for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.iterations > 0)
-                nanos[run.benchmark_name()] = run.real_accumulated_time * 1e9 / double(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> nanos;
-};
-
-void PrintSummary(const std::map<std::string, double>& ns) {
-    auto has = [&ns](const char* name) { return ns.count(name) != 0; };
-    if (has("CrossFadeStep") && has("MemcpyThreeBuffers"))
-        std::printf("crossfade_step_vs_memcpy: %.2f ratio\n",
-                    ns.at("CrossFadeStep") / ns.at("MemcpyThreeBuffers"));
-    if (has("CrossFadeStep")) std::printf("crossfade_step: %.3f ms\n", ns.at("CrossFadeStep") / 1e6);
-    if (has("BuildFadeTablesWithSurfaces"))
-        std::printf("build_fade_tables: %.2f ms\n", ns.at("BuildFadeTablesWithSurfaces") / 1e6);
-    if (has("BlendCell70x59")) std::printf("blend_cell_70x59: %.2f us\n", ns.at("BlendCell70x59") / 1e3);
-    if (has("PutTextKorean20")) std::printf("put_text_korean20: %.2f us\n", ns.at("PutTextKorean20") / 1e3);
-    if (has("PutTextKorean20Uncached"))
-        std::printf("put_text_korean20_uncached: %.2f us\n", ns.at("PutTextKorean20Uncached") / 1e3);
-}
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    PrintSummary(reporter.nanos);
+    const BenchTimes times = RunBenchmarks(argc, argv);
+    ReportRatio(times, "crossfade_step_vs_memcpy", "CrossFadeStep", "MemcpyThreeBuffers");
+    auto figure = [&times](const char* name, const char* bench, double scale, const char* unit) {
+        if (auto it = times.find(bench); it != times.end()) ReportFigure(name, it->second.real / scale, unit);
+    };
+    figure("crossfade_step", "CrossFadeStep", 1e6, "ms");
+    figure("build_fade_tables", "BuildFadeTablesWithSurfaces", 1e6, "ms");
+    figure("blend_cell_70x59", "BlendCell70x59", 1e3, "us");
+    figure("put_text_korean20", "PutTextKorean20", 1e3, "us");
+    figure("put_text_korean20_uncached", "PutTextKorean20Uncached", 1e3, "us");
     return 0;
 }

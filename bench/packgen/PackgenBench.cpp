@@ -2,6 +2,8 @@
 // (encode and decode) of a stage picture, the least that making a verified pair must do.
 #include <benchmark/benchmark.h>
 
+#include "bench/common/BenchFigures.h"
+
 #include "tools/packgen/JpegIo.h"
 #include "tools/packgen/PackBuilder.h"
 #include "tools/packgen/Renderer.h"
@@ -61,4 +63,11 @@ void BM_BuildPack(benchmark::State& state) {
 BENCHMARK(BM_BuildPack)->Unit(benchmark::kMillisecond)->Iterations(2);
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    const BenchTimes times = RunBenchmarks(argc, argv);
+    ReportRatio(times, "packgen_pair_vs_jpeg_round_trip", "BM_GenerateVerifiedPair", "BM_BaselineJpegRoundTrip");
+    ReportRatio(times, "packgen_pack_vs_jpeg_round_trip", "BM_BuildPack", "BM_BaselineJpegRoundTrip");
+    for (const auto& [name, bench] : {std::pair{"packgen_pair", "BM_GenerateVerifiedPair"}, {"packgen_pack", "BM_BuildPack"}})
+        if (auto it = times.find(bench); it != times.end()) ReportFigure(name, it->second.real / 1e6, "ms");
+    return 0;
+}

@@ -17,16 +17,20 @@ std::string DescribeCards() {
 } // namespace
 
 std::string DescribeGameState() {
-    char line[384];
+    char line[448];
+    const int played = gController.stageNumber - 1;
+    const StageEntry entry = played >= 0 && played < CGameController::kOrderEntries ? gController.stageOrder[played]
+                                                                                     : StageEntry{};
     std::snprintf(line, sizeof line,
-                  "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d pen1=%d,%d banner=%d "
-                  "pairs=%d cards=%s entry=%d skip=%d answers=%d pack=%d single=%d total=%d",
+                  "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d pen1=%d,%d pen2=%d,%d "
+                  "left=%d banner=%d entry=%d,%d pairs=%d cards=%s naming=%d skip=%d answers=%d pack=%d single=%d "
+                  "total=%d",
                   gShell.frameCounter, gShell.focusLost ? 0 : 1, gController.mode, gController.timeGauge,
                   gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y,
-                  gPlayer1Pen.x, gPlayer1Pen.y, gStageBanner.state, gBonusScene.remaining,
-                  DescribeCards().c_str(), gRankBoard.nameEntry, gController.skipEnabled,
-                  gDifferenceMap.showAnswers, gPackSelectScene.selectedPack, gController.singlePack,
-                  gController.stageTotal);
+                  gPlayer1Pen.x, gPlayer1Pen.y, gPlayer2Pen.x, gPlayer2Pen.y, gDifferenceMap.Remaining(),
+                  gStageBanner.state, entry.pack, entry.picture, gBonusScene.remaining, DescribeCards().c_str(),
+                  gRankBoard.nameEntry, gController.skipEnabled, gDifferenceMap.showAnswers,
+                  gPackSelectScene.selectedPack, gController.singlePack, gController.stageTotal);
     return line;
 }
 
@@ -35,7 +39,18 @@ ScriptedRunObserver::ScriptedRunObserver(const ReplayScript& script, RecordingMe
     : script_(script), messages_(messages), shotDir_(std::move(shotDir)) {}
 
 ScriptedRunObserver::~ScriptedRunObserver() {
-    if (trace_) std::fclose(trace_);
+    if (!trace_) return;
+    WritePendingMessages(); // those of a run that ended before its next frame
+    std::fclose(trace_);
+}
+
+void ScriptedRunObserver::WritePendingMessages() {
+    for (std::string message : messages_.TakePending()) {
+        // One line per message: line breaks inside it are written as "\n".
+        for (size_t at = 0; (at = message.find_first_of("\r\n", at)) != std::string::npos;)
+            message.replace(at, 1, message[at] == '\n' ? "\\n" : "");
+        std::fprintf(trace_, "frame=%d message=%s\n", frame_, message.c_str());
+    }
 }
 
 bool ScriptedRunObserver::OpenTrace(const std::string& path) {
@@ -45,8 +60,7 @@ bool ScriptedRunObserver::OpenTrace(const std::string& path) {
 
 void ScriptedRunObserver::AfterFrame() {
     if (trace_) {
-        for (const std::string& message : messages_.TakePending())
-            std::fprintf(trace_, "frame=%d message=%s\n", frame_, message.c_str());
+        WritePendingMessages();
         std::fprintf(trace_, "frame=%d %s\n", frame_, DescribeGameState().c_str());
         std::fflush(trace_);
     }

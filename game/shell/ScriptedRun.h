@@ -19,6 +19,8 @@ class ScriptedRunObserver : public FrameObserver {
     void AfterFrame() override;
 
   private:
+    void WritePendingMessages();
+
     const ReplayScript& script_;
     RecordingMessageBox& messages_;
     std::string shotDir_;

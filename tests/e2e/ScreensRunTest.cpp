@@ -200,9 +200,9 @@ TEST(ScreensRun, GameOverEntersATypedNameIntoTheRanking) {
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     const size_t over = FirstFrame(run, "p1", 0, 80);
     ASSERT_LT(over, 220u) << "a click found a difference";
-    EXPECT_EQ(run.IntAt(over + 2, "entry"), 1);
-    EXPECT_EQ(run.IntAt(219, "entry"), 1);
-    EXPECT_EQ(run.IntAt(227, "entry"), 0);
+    EXPECT_EQ(run.IntAt(over + 2, "naming"), 1);
+    EXPECT_EQ(run.IntAt(219, "naming"), 1);
+    EXPECT_EQ(run.IntAt(227, "naming"), 0);
     EXPECT_EQ(run.IntAt(299, "mode"), kModeTitle);
     const std::string table = ReadFile(run.workDir + "/zor.rnk");
     ASSERT_EQ(table.size(), 240u);

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <filesystem>
+#include <utility>
 #include <gtest/gtest.h>
 
 #include "game/gfx/Globals.h"
@@ -18,8 +20,9 @@ class RecordingPresenter : public Presenter {
     bool Present(const uint16_t* pixels, int width, int height, int pitch) override {
         last.assign(pixels, pixels + size_t(pitch) * height);
         lastWidth = width;
-        return true;
+        return !std::exchange(lost, false);
     }
+    bool lost = false; // the next present reports lost surfaces
     std::vector<uint16_t> last;
     int lastWidth = 0;
 };
@@ -74,5 +77,18 @@ TEST_F(StartupTest, MissingArchiveReportsTheLoadingPicture) {
     ASSERT_GE(log.lines.size(), first.size());
     EXPECT_EQ(std::vector<std::string>(log.lines.begin(), log.lines.begin() + 3), first);
     EXPECT_EQ(presenter.last[0], 0); // the cleared screen stays
+}
+
+TEST_F(StartupTest, LostSurfacesReloadThePicturesBeforeTheNextDraw) {
+    ASSERT_TRUE(gFrame.LoadFrame(platform, ""));
+    gDisplay.ready = 1;
+    gShell.focusLost = 0;
+    const auto reloads = [this] { return std::count(log.lines.begin(), log.lines.end(), "ERROR|FILE OPEN( backUp.bmp)"); };
+    const auto before = reloads();
+    gFrame.FrameDraw();
+    EXPECT_EQ(reloads(), before);
+    presenter.lost = true;
+    gFrame.FrameDraw();
+    EXPECT_EQ(reloads(), before + 1); // the play frame's pictures were asked for again
 }
 } // namespace
