@@ -4,8 +4,8 @@
 #include <string>
 
 #include "game/control/Globals.h"
-#include "game/screens/PackInfo.h"
 #include "game/screens/Globals.h"
+#include "game/screens/PackInfo.h"
 #include "tests/gfx/DisplayFixture.h"
 #include "tests/screens/ScreenFixture.h"
 #include "tests/sound/CapturingBox.h"
