@@ -230,6 +230,29 @@ TEST(ScreensRun, ASinglePackFromTheSelectionScreen) {
     EXPECT_EQ(run.IntAt(40, "mode"), kModePlay);
     EXPECT_EQ(run.IntAt(40, "single"), 1);
     EXPECT_EQ(run.IntAt(40, "stage"), 1);
+    EXPECT_EQ(run.At(40, "entry"), "1,0"); // picture 0 of the second pack
     EXPECT_EQ(run.IntAt(125, "mode"), kModeSelect);
     EXPECT_EQ(run.IntAt(125, "pack"), 1);
+}
+
+TEST(ScreensRun, ASinglePackEndsAfterItsTenthPictureBackOnTheSelectionScreen) {
+    Script s;
+    s.TitleChoice(kTitlePacksTipY);
+    const Point tip{kMenuPenStart.x + kPenTipX, kTitlePacksTipY};
+    s.At(22, "move " + std::to_string(300 - tip.x) + " " + std::to_string(440 - tip.y)); // "two players"
+    s.Click(24);
+    for (int k = 0; k < 10; ++k) s.Type(30 + 10 * k, "wospank"); // the tenth finds no stage to skip to
+    ZorRunOptions options = Seeded(2600);
+    for (int row = 0; row < 10; ++row)
+        options.files["zor.rnk"] += std::string("d\0\0\0", 4) + std::string(20, '\0');
+    const ZorRun run = RunZor(s.text, options);
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(run.IntAt(26, "single"), 1);
+    EXPECT_EQ(run.IntAt(26, "p2"), 10);
+    EXPECT_EQ(run.IntAt(125, "stage"), 10);
+    EXPECT_EQ(run.At(125, "entry"), "0,9");
+    const size_t back = FirstFrame(run, "mode", kModeSelect, 130);
+    ASSERT_LT(back, run.frames.size());
+    EXPECT_EQ(run.IntAt(back - 1, "p1"), 5); // the ten stages are over: no more stages, no ranking entry
+    EXPECT_EQ(run.IntAt(back - 1, "naming"), 0);
 }
