@@ -39,9 +39,11 @@ BmpLayout ReadLayout(const std::vector<uint8_t>& data, int bytesPerPixel) {
     l.height = PictureLe32s(&data[kHeightAt]);
     l.offBits = uint32_t(PictureLe32s(&data[kOffBitsAt]));
     const int64_t length = int64_t(data.size());
-    const int64_t pixelBytes = int64_t(l.width) * l.height * bytesPerPixel;
-    l.fits = l.width > 0 && l.height > 0 && l.width <= kMaxSurfaceSide && l.height <= kMaxSurfaceSide &&
-             l.offBits <= length && pixelBytes <= length - l.offBits;
+    const bool sidesFit =
+        l.width > 0 && l.height > 0 && l.width <= kMaxSurfaceSide && l.height <= kMaxSurfaceSide;
+    // Only sides that fit are multiplied: two huge ones would overflow even 64 bits.
+    const int64_t pixelBytes = sidesFit ? int64_t(l.width) * l.height * bytesPerPixel : 0;
+    l.fits = sidesFit && l.offBits <= length && pixelBytes <= length - l.offBits;
     if (l.fits) l.padding = (length - pixelBytes - l.offBits) / l.height;
     return l;
 }

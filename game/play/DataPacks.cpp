@@ -100,12 +100,16 @@ int LoadStagePictures(CGameController& controller, int s) {
         return 0;
     }
     const StageEntry entry = controller.stageOrder[s];
-    if (entry.pack >= controller.packCount || !controller.packs[entry.pack]) {
+    return LoadPackPicture(controller, entry.pack, entry.picture);
+}
+
+int LoadPackPicture(CGameController& controller, int packIndex, int picture) {
+    if (packIndex < 0 || packIndex >= controller.packCount || !controller.packs[packIndex]) {
         FailStage("");
         return 0;
     }
-    Archive& pack = *controller.packs[entry.pack];
-    const int index = PictureEntryIndex(pack, entry.picture);
+    Archive& pack = *controller.packs[packIndex];
+    const int index = PictureEntryIndex(pack, picture);
     const char* path = pack.ExtractAt(index);
     if (!path || !controller.stagePicture.LowLoadJpeg(nullptr, path, 0, 0) ||
         !gDifferenceMap.LoadMapFromPack(pack, MapNameFor(pack.NameAt(index)))) {

@@ -22,6 +22,9 @@ int PictureEntryIndex(const Archive& pack, int j);
 
 // Loads the picture pair and map of order entry s into the stage picture and the difference map.
 int LoadStagePictures(CGameController& controller, int s);
+// Loads picture j of a pack with its map into the stage picture and the difference map; a failure is shown
+// and closes the game.
+int LoadPackPicture(CGameController& controller, int pack, int picture);
 
 // Test-map mode is asked for when the last component of the argument holds a dot. The name is the
 // argument up to that component's first dot, so "./maps/cat.map" names "./maps/cat".

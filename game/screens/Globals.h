@@ -1,9 +1,11 @@
 #pragma once
 // The screens' program-wide scene objects.
+#include "game/screens/BonusScene.h"
 #include "game/screens/EndingScene.h"
 #include "game/screens/IntroScene.h"
 #include "game/screens/LogoScene.h"
-#include "game/screens/Screens.h"
+#include "game/screens/PackSelectScene.h"
+#include "game/screens/RankBoard.h"
 #include "game/screens/TitleScene.h"
 
 extern CTitleScene gTitleScene;

@@ -116,7 +116,11 @@ TEST(PlayRun, TimeOutRevealsThenChargesEveryTwentyFramesThenEnds) {
 
 TEST(PlayRun, AnIdlePlayerLosesFiveLivesAStageUntilTheGameIsOver) {
     // After the logo, on the title: the menu pen's tip onto "one player" and SPACE; then nobody clicks.
-    const ZorRun run = RunZor("110 move -80 40\n111 key down SPACE\n112 key up SPACE\n5100 end\n", ZorRunOptions{});
+    // A ranking of ten scores of 100, which stage 2 does not enter: no name entry holds the game over.
+    ZorRunOptions options;
+    for (int row = 0; row < 10; ++row)
+        options.files["zor.rnk"] += std::string("d\0\0\0", 4) + std::string(20, '\0');
+    const ZorRun run = RunZor("110 move -80 40\n111 key down SPACE\n112 key up SPACE\n5100 end\n", options);
     ASSERT_EQ(run.frames.size(), 5100u);
     EXPECT_EQ(run.IntAt(110, "mode"), 2);
     EXPECT_EQ(run.IntAt(111, "mode"), kModePlay);

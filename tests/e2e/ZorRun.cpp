@@ -59,7 +59,9 @@ std::string ZorRun::At(size_t n, const std::string& key) const {
     return it == frames[n].end() ? "" : it->second;
 }
 
-int ZorRun::IntAt(size_t n, const std::string& key) const { return std::atoi(At(n, key).c_str()); }
+int ZorRun::IntAt(size_t n, const std::string& key) const {
+    return std::atoi(At(n, key).c_str());
+}
 
 ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
     ZorRun run;
@@ -69,6 +71,7 @@ ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
     run.workDir = dir;
     const fs::path work = dir;
     if (options.withData) LinkData(work);
+    for (const auto& [name, bytes] : options.files) std::ofstream(work / name, std::ios::binary) << bytes;
     std::ofstream(work / "script.txt") << script;
 
     std::string command = "cd " + Quote(run.workDir) + " && env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";

@@ -8,9 +8,9 @@
 struct ZorRun {
     int exitCode = -1;
     std::string stderrText;
-    std::string workDir;                                     // where the game ran (files it wrote are here)
-    std::vector<std::map<std::string, std::string>> frames;  // one entry per trace line of game state
-    std::vector<std::string> messages;                       // error boxes, in order
+    std::string workDir;                                    // where the game ran (files it wrote are here)
+    std::vector<std::map<std::string, std::string>> frames; // one entry per trace line of game state
+    std::vector<std::string> messages;                      // error boxes, in order
 
     // The value of key at trace frame n ("" when absent).
     std::string At(size_t n, const std::string& key) const;
@@ -18,9 +18,10 @@ struct ZorRun {
 };
 
 struct ZorRunOptions {
-    std::vector<std::string> args;             // extra arguments (a map path, --frames N ...)
-    std::map<std::string, std::string> env;    // extra environment (e.g. SDL_VIDEODRIVER override)
-    bool withData = true;                      // link the built data directory's files into the work dir
+    std::vector<std::string> args;            // extra arguments (a map path, --frames N ...)
+    std::map<std::string, std::string> env;   // extra environment (e.g. SDL_VIDEODRIVER override)
+    bool withData = true;                     // link the built data directory's files into the work dir
+    std::map<std::string, std::string> files; // files written into the work dir before the run (name, bytes)
 };
 
 ZorRun RunZor(const std::string& script, const ZorRunOptions& options = {});

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "game/control/GameController.h"
 #include "game/play/SavedGame.h"
+#include "tests/sound/CapturingBox.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 CGameController ThreePackGame() {
@@ -63,3 +67,16 @@ INSTANTIATE_TEST_SUITE_P(
                       Corruption{"stage_zero", 0, 1004, 0}, Corruption{"missing_pack", 0, 10, 3},
                       Corruption{"missing_picture", 0, 11, 10}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SavedGame, AFailedWriteIsShownAndKeepsTheOldFile) {
+    TempDir dir;
+    const std::filesystem::path old = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path(""));
+    std::filesystem::create_directory("zor.sav"); // cannot be replaced by a file
+    CapturingBox box;
+    EXPECT_FALSE(SaveGame());
+    std::filesystem::current_path(old);
+    ASSERT_EQ(box.texts.size(), 1u);
+    EXPECT_NE(box.texts[0].find("SAVE FILE WRITE ERROR"), std::string::npos) << box.texts[0];
+    EXPECT_TRUE(std::filesystem::is_directory(dir.Path("zor.sav")));
+}
