@@ -6,7 +6,7 @@
 namespace {
 // A converter kept for the whole run: opening one costs more than converting a line.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
@@ -39,7 +39,7 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 

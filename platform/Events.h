@@ -10,7 +10,7 @@ enum FrameCommand : int {
 
 // What the window tells the game between frames.
 class WindowEvents {
-public:
+  public:
     virtual ~WindowEvents() = default;
     virtual void OnFocus(bool gained) = 0;
     virtual void OnChar(uint8_t code) = 0; // typed characters as code page 949 bytes; 13, 8, 9, 27 for keys
@@ -20,7 +20,7 @@ public:
 
 // Delivers the events that arrived since the previous call.
 class EventSource {
-public:
+  public:
     virtual ~EventSource() = default;
     virtual void Pump(WindowEvents& sink) = 0;
 };

@@ -13,7 +13,7 @@ constexpr int kKeyCount = 256;
 
 // The polled devices: a mouse and a keyboard table indexed by DIK scan code.
 class InputDevices {
-public:
+  public:
     virtual ~InputDevices() = default;
     virtual bool HasMouse() = 0;
     virtual bool HasKeyboard() = 0;

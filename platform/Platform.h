@@ -14,6 +14,6 @@ struct PlatformServices {
     MessageBox* messages = nullptr;
     InputDevices* input = nullptr; // null when no input devices could be set up
     EventSource* events = nullptr;
-    AudioDevice* audio = nullptr; // opened by the game; null runs it silent
+    AudioDevice* audio = nullptr;      // opened by the game; null runs it silent
     GlyphRasterizer* glyphs = nullptr; // null when no fonts can be had: text then draws nothing
 };

@@ -11,7 +11,7 @@ struct PixelFormatDescription {
 
 // Shows a finished 16-bit frame on the screen.
 class Presenter {
-public:
+  public:
     virtual ~Presenter() = default;
     virtual PixelFormatDescription Format() const = 0;
     // Shows the frame; false when the platform's surfaces were lost (device or render targets reset)

@@ -7,7 +7,7 @@
 
 // Passes messages on and keeps their texts, so a scripted run can report what the user was shown.
 class RecordingMessageBox : public MessageBox {
-public:
+  public:
     explicit RecordingMessageBox(MessageBox& next) : next_(next) {}
     void Show(std::string_view caption, std::string_view text) override {
         std::string line(text);
@@ -18,7 +18,7 @@ public:
     // The messages shown since the previous call.
     std::vector<std::string> TakePending() { return std::exchange(pending_, {}); }
 
-private:
+  private:
     MessageBox& next_;
     std::vector<std::string> pending_;
 };

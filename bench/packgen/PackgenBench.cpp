@@ -65,9 +65,11 @@ BENCHMARK(BM_BuildPack)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 int main(int argc, char** argv) {
     const BenchTimes times = RunBenchmarks(argc, argv);
-    ReportRatio(times, "packgen_pair_vs_jpeg_round_trip", "BM_GenerateVerifiedPair", "BM_BaselineJpegRoundTrip");
+    ReportRatio(times, "packgen_pair_vs_jpeg_round_trip", "BM_GenerateVerifiedPair",
+                "BM_BaselineJpegRoundTrip");
     ReportRatio(times, "packgen_pack_vs_jpeg_round_trip", "BM_BuildPack", "BM_BaselineJpegRoundTrip");
-    for (const auto& [name, bench] : {std::pair{"packgen_pair", "BM_GenerateVerifiedPair"}, {"packgen_pack", "BM_BuildPack"}})
+    for (const auto& [name, bench] :
+         {std::pair{"packgen_pair", "BM_GenerateVerifiedPair"}, {"packgen_pack", "BM_BuildPack"}})
         if (auto it = times.find(bench); it != times.end()) ReportFigure(name, it->second.real / 1e6, "ms");
     return 0;
 }

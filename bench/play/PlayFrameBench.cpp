@@ -26,13 +26,13 @@ namespace {
 std::atomic<long> gAllocations{0};
 
 class NullPresenter : public Presenter {
-public:
+  public:
     PixelFormatDescription Format() const override { return {}; }
     bool Present(const uint16_t*, int, int, int) override { return true; }
 };
 
 class SilentBox : public MessageBox {
-public:
+  public:
     void Show(std::string_view, std::string_view) override {}
 };
 
@@ -66,7 +66,8 @@ double MemcpyOfOneScreen() {
     for (int i = 0; i < 1000; ++i) {
         const auto start = std::chrono::steady_clock::now();
         std::memcpy(to.data(), from.data(), from.size() * sizeof(uint16_t));
-        times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
         from[i % from.size()] = to[(i * 7) % to.size()];
     }
     std::sort(times.begin(), times.end());
@@ -79,8 +80,12 @@ void* operator new(size_t size) {
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept {
+    std::free(p);
+}
 
 int main() {
     const std::filesystem::path data = ZOR_BENCH_DATA_DIR;

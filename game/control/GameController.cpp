@@ -6,6 +6,7 @@
 #include "game/gfx/NumberStrip.h"
 #include "game/gfx/Text.h"
 #include "game/io/Dik.h"
+#include "game/io/Effects.h"
 #include "game/io/Globals.h"
 #include "game/io/Music.h"
 #include "game/io/Pen.h"
@@ -13,7 +14,6 @@
 #include "game/play/Globals.h"
 #include "game/play/PlayPictures.h"
 #include "game/play/PlayScreen.h"
-#include "game/io/Effects.h"
 #include "game/play/SavedGame.h"
 #include "game/play/Stage.h"
 #include "game/screens/Globals.h"
@@ -29,7 +29,14 @@ constexpr uint32_t kPauseBlinkFrames = 80;
 constexpr int kPauseRightX = 550, kPauseBottomY = 440;
 constexpr uint32_t kBlack = 0;
 
-enum TitleAnswer { TitleOnePlayer = 0, TitleTwoPlayers = 1, TitleContinue = 2, TitleIntro = 3, TitleQuit = 4, TitlePacks = 5 };
+enum TitleAnswer {
+    TitleOnePlayer = 0,
+    TitleTwoPlayers = 1,
+    TitleContinue = 2,
+    TitleIntro = 3,
+    TitleQuit = 4,
+    TitlePacks = 5
+};
 enum PackSelectAnswer { PackOnePlayer = 4, PackTwoPlayers = 5, PackBack = 6 };
 constexpr int kLogoFinished = 0;
 constexpr int kIntroFinished = 0;
@@ -44,8 +51,8 @@ void CGameController::StartUp(const std::string& mapArgument) {
     PenReset(gPlayer1Pen, PenPlayer1);
     PenReset(gPlayer2Pen, PenPlayer2);
     for (CScene* scene : std::initializer_list<CScene*>{&gMenuPen, &gPlayer1Pen, &gPlayer2Pen, &gTitleScene,
-                                                        &gPackSelectScene, &gBonusScene, &gRankBoard, &gLogoScene,
-                                                        &gIntroScene, &gEndingScene})
+                                                        &gPackSelectScene, &gBonusScene, &gRankBoard,
+                                                        &gLogoScene, &gIntroScene, &gEndingScene})
         Register(*scene);
     BuildStageOrder(*this);
     mode = ModeLogo;
@@ -62,18 +69,20 @@ void CGameController::ReloadPictures() {
         Surface& surface;
         const char* name;
     };
-    for (const FramePicture& p : {FramePicture{frameTop, "backUp.bmp"}, FramePicture{frameLeft, "backLeft.bmp"},
-                                  FramePicture{frameRight, "backRight.bmp"}, FramePicture{frameBottom, "backBottom.bmp"},
-                                  FramePicture{frameMiddle, "backEtc.bmp"}}) {
+    for (const FramePicture& p :
+         {FramePicture{frameTop, "backUp.bmp"}, FramePicture{frameLeft, "backLeft.bmp"},
+          FramePicture{frameRight, "backRight.bmp"}, FramePicture{frameBottom, "backBottom.bmp"},
+          FramePicture{frameMiddle, "backEtc.bmp"}}) {
         p.surface.systemMemory = 0;
         p.surface.LowLoadBmpBit(&gMainArchive, p.name, 0, 0);
     }
     gaugePicture.systemMemory = 0;
     gaugePicture.LoadPcx256(&gMainArchive, "FireGage.pcx", 0, 0);
     for (int k = 0; k < kGaugeFrames; ++k) {
-        gaugeFrames[k].Set(&gaugePicture, kGaugeLeft, kGaugePlayer1Top + kGaugeRowStep * k, kGaugeWidth, kGaugeHeight);
-        gaugeFrames[kGaugeFrames + k].Set(&gaugePicture, kGaugeLeft, kGaugePlayer2Top + kGaugeRowStep * k, kGaugeWidth,
-                                          kGaugeHeight);
+        gaugeFrames[k].Set(&gaugePicture, kGaugeLeft, kGaugePlayer1Top + kGaugeRowStep * k, kGaugeWidth,
+                           kGaugeHeight);
+        gaugeFrames[kGaugeFrames + k].Set(&gaugePicture, kGaugeLeft, kGaugePlayer2Top + kGaugeRowStep * k,
+                                          kGaugeWidth, kGaugeHeight);
     }
     LoadDigits(&gMainArchive, "Number.bmp");
     Broadcast(MsgLoad);
@@ -338,4 +347,6 @@ void CGameController::Draw(int drawMode) {
     }
 }
 
-void CGameController::OnTypedChar(uint8_t code) { gRankBoard.OnTypedChar(code); }
+void CGameController::OnTypedChar(uint8_t code) {
+    gRankBoard.OnTypedChar(code);
+}

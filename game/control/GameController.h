@@ -30,7 +30,7 @@ struct StageEntry {
 
 // Runs the game above the frame loop: the scene registry, the counters of a game and the mode machine.
 class CGameController {
-public:
+  public:
     static constexpr int kStageTimeGauge = 20000;
     static constexpr int kMaxPacks = 50;
     static constexpr int kPicturesPerPack = 10;
@@ -66,7 +66,7 @@ public:
     void GoToPackSelect();
     void OnTypedChar(uint8_t code);
 
-private:
+  private:
     bool HandleEscape();
     void UpdateMode();
     void AnswerTitle(int answer);
@@ -77,7 +77,7 @@ private:
     void AnswerBonusBanner(int answer);
     void DrawPause();
 
-public:
+  public:
     int Register(CScene& scene) { return registry.Register(scene); }
     int Send(const CScene& scene, int msg) { return registry.Send(scene, msg); }
     void Broadcast(int msg) { registry.Broadcast(msg); }

@@ -4,7 +4,9 @@ namespace {
 uint32_t gRandState = 1;
 }
 
-void SeedRandom(uint32_t seed) { gRandState = seed; }
+void SeedRandom(uint32_t seed) {
+    gRandState = seed;
+}
 
 int GameRand() {
     gRandState = gRandState * 214013u + 2531011u;

@@ -1,3 +1,5 @@
 #include "game/control/Scene.h"
 
-int CScene::Message(int, int, int) { return 0; }
+int CScene::Message(int, int, int) {
+    return 0;
+}

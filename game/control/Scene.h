@@ -11,7 +11,7 @@ enum SceneMessage {
 
 // Every screen and on-screen object driven by the frame loop: one message handler and a registry slot.
 class CScene {
-public:
+  public:
     virtual ~CScene() = default;
     virtual int Message(int msg, int a, int b);
 

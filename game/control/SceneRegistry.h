@@ -5,7 +5,7 @@
 
 // The controller's 50 scene slots: scenes register once and are then reached by slot.
 class SceneRegistry {
-public:
+  public:
     static constexpr int kSlots = 50;
 
     // Stores the scene in the first empty slot; 0 when all slots are taken.
@@ -15,6 +15,6 @@ public:
     // Every held scene in slot order; answers are not used.
     void Broadcast(int msg, int a = 0, int b = 0);
 
-private:
+  private:
     std::array<CScene*, kSlots> slots_{};
 };

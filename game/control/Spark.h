@@ -17,7 +17,7 @@ struct CSpark {
     int Message(int msg); // MsgDraw or MsgUpdate
     int IsAlive() const { return y <= kLowestY && life >= 0 ? 1 : 0; }
 
-private:
+  private:
     void Update();
     void Draw() const;
 };

@@ -6,7 +6,7 @@
 // The growable array of sparks, driven like a scene but not registered. Grows by a step that follows
 // its size, shrinks by compacting in place, so a running stage allocates only while bursts outgrow it.
 class CSparkList {
-public:
+  public:
     void SetSize(int n, int grow);
     void Empty() { SetSize(0, -1); }
     void AddBurst(int x, int y, uint16_t colour, int count);
@@ -17,7 +17,7 @@ public:
     int Capacity() const { return capacity_; }
     const CSpark& At(int i) const { return block_[i]; }
 
-private:
+  private:
     void RemoveAt(int i);
 
     std::unique_ptr<CSpark[]> block_;

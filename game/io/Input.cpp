@@ -18,7 +18,8 @@ void PollMouse() {
         // A poll whose second read fails too counts as no motion and no buttons.
         if (!gInput.devices->ReadMouse(sample)) sample = MouseSample{};
     }
-    gInput.buttonsWereUp = (gInput.mouseLeft == 0 && gInput.mouseMiddle == 0 && gInput.mouseRight == 0) ? 1 : 0;
+    gInput.buttonsWereUp =
+        (gInput.mouseLeft == 0 && gInput.mouseMiddle == 0 && gInput.mouseRight == 0) ? 1 : 0;
     gInput.mouseDX = sample.dx;
     gInput.mouseDY = sample.dy;
     gInput.mouseLeft = sample.buttons[0];

@@ -25,8 +25,12 @@ PenPlacement PlacementFor(int kind) {
     }
 }
 
-bool MouseDriven(int kind) { return kind == PenMenu || kind == PenPlayer1; }
-bool KeyDriven(int kind) { return kind == PenMenu || kind == PenPlayer2; }
+bool MouseDriven(int kind) {
+    return kind == PenMenu || kind == PenPlayer1;
+}
+bool KeyDriven(int kind) {
+    return kind == PenMenu || kind == PenPlayer2;
+}
 } // namespace
 
 void PenReset(Pen& pen, int kind) {
@@ -79,5 +83,6 @@ int PenMove(Pen& pen) {
 }
 
 int PointInRect(const Rect& rect, const Point& point) {
-    return rect.left <= point.x && point.x <= rect.right && rect.top <= point.y && point.y <= rect.bottom ? 1 : 0;
+    return rect.left <= point.x && point.x <= rect.right && rect.top <= point.y && point.y <= rect.bottom ? 1
+                                                                                                          : 0;
 }

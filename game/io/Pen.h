@@ -6,7 +6,7 @@ enum PenKind { PenMenu = 0, PenPlayer1 = 1, PenPlayer2 = 2 };
 
 // The pointer that menus and players move. The tip, tested against menus and pictures, is (x+23, y+18).
 class Pen : public CScene {
-public:
+  public:
     static constexpr int kTipX = 23;
     static constexpr int kTipY = 18;
 

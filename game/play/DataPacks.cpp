@@ -41,7 +41,8 @@ std::vector<std::string> FindPackFiles(const std::string& directory, size_t limi
     std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
-        if (HasPackExtension(it->path()) && it->is_regular_file(ec)) names.push_back(it->path().filename().string());
+        if (HasPackExtension(it->path()) && it->is_regular_file(ec))
+            names.push_back(it->path().filename().string());
     }
     std::sort(names.begin(), names.end());
     if (names.size() > limit) {

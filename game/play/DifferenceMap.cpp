@@ -7,14 +7,15 @@
 #include "game/control/Random.h"
 #include "game/gfx/Archive.h"
 #include "game/gfx/ShowError.h"
+#include "game/io/Effects.h"
 #include "game/io/Pen.h"
 #include "game/play/PlayPictures.h"
-#include "game/io/Effects.h"
 #include "game/shell/Globals.h"
 
 namespace {
 int32_t ReadLe32(const uint8_t* p) {
-    return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+    return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
+                                uint32_t(p[3]) << 24);
 }
 
 constexpr int kFoundLastFrame = 7;

@@ -12,7 +12,7 @@ class Pen;
 // The five differences of a picture pair: read from an 80-byte map, tested against clicks, revealed when
 // the time runs out, and drawn as marks on both pictures.
 class CDifferenceMap : public CScene {
-public:
+  public:
     static constexpr int kDifferences = 5;
     static constexpr int kMapBytes = 80;
     static constexpr int kRecordBytes = 16;
@@ -42,7 +42,7 @@ public:
     // Takes the five records from the bytes of a map; bytes missing from a short map count as 0.
     void ReadRecords(const uint8_t* bytes, size_t size);
 
-private:
+  private:
     void Reset();
     void Update();
     void Draw() const;

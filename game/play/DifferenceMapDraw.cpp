@@ -28,10 +28,11 @@ void CDifferenceMap::DrawMark(int k) const {
     const Point m = marks[k];
     if (finders[k] == kRevealed) {
         const int blink = int((gShell.frameCounter / kRevealedBlinkFrames) % 2);
-        if (livesSnapshot[0] > 0) gCheckYesPicture.BltCell(m.x - kRevealedMarkInset, m.y - kRevealedMarkInset, blink, true, screen);
+        if (livesSnapshot[0] > 0)
+            gCheckYesPicture.BltCell(m.x - kRevealedMarkInset, m.y - kRevealedMarkInset, blink, true, screen);
         if (livesSnapshot[1] > 0)
-            gCheckYesPicture.BltCell(m.x + kRightPictureOffset - kRevealedMarkInset, m.y - kRevealedMarkInset, blink, true,
-                                     screen);
+            gCheckYesPicture.BltCell(m.x + kRightPictureOffset - kRevealedMarkInset, m.y - kRevealedMarkInset,
+                                     blink, true, screen);
         return;
     }
     if (finders[k] == kHidden || delays[k] < kFoundDelay) return;

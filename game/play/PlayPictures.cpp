@@ -20,11 +20,14 @@ constexpr Point kGameOver2At{371, 426};
 bool gPenPicturesLoaded = false;
 bool gMarkPicturesLoaded = false;
 
-PixelBuffer& Back() { return *gDisplay.lowDDBack; }
+PixelBuffer& Back() {
+    return *gDisplay.lowDDBack;
+}
 
 void DrawLives(const Pen& pen) {
     for (int i = 0; i < pen.lives; ++i) {
-        const int x = pen.kind == PenPlayer1 ? kPlayer1LifeX - kLifeSpacing * i : kPlayer2LifeX + kLifeSpacing * i;
+        const int x =
+            pen.kind == PenPlayer1 ? kPlayer1LifeX - kLifeSpacing * i : kPlayer2LifeX + kLifeSpacing * i;
         gLifePicture.BltCell(x, kLifeY, 0, true, Back());
     }
 }

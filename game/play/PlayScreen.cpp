@@ -33,7 +33,8 @@ void DrawPlayFrame(int bonus) {
     const int w = c.timeGauge / kGaugeUnitsPerPixel;
     const int k = int((gShell.frameCounter / kGaugeFrameSteps) % CGameController::kGaugeFrames);
     if (gPlayer1Pen.lives > 0)
-        c.gaugeFrames[k].DrawRegionInto({kPlayer1GaugeRight - w, kGaugeTop, kPlayer1GaugeRight, kGaugeBottom}, true);
+        c.gaugeFrames[k].DrawRegionInto({kPlayer1GaugeRight - w, kGaugeTop, kPlayer1GaugeRight, kGaugeBottom},
+                                        true);
     if (gPlayer2Pen.lives > 0)
         c.gaugeFrames[CGameController::kGaugeFrames + k].DrawRegionInto(
             {kPlayer2GaugeLeft, kGaugeTop, kPlayer2GaugeLeft + w, kGaugeBottom}, true);

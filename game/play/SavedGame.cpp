@@ -12,7 +12,8 @@
 
 namespace {
 constexpr size_t kOrderBytes = 2 * CGameController::kOrderEntries;
-constexpr size_t kTotalAt = kOrderBytes, kNumberAt = kTotalAt + 4, kLives1At = kNumberAt + 4, kLives2At = kLives1At + 4;
+constexpr size_t kTotalAt = kOrderBytes, kNumberAt = kTotalAt + 4, kLives1At = kNumberAt + 4,
+                 kLives2At = kLives1At + 4;
 
 void PutLe32(std::vector<uint8_t>& out, size_t at, int32_t value) {
     for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(uint32_t(value) >> (8 * i));
@@ -41,7 +42,8 @@ std::vector<uint8_t> EncodeSavedGame(const CGameController& controller, int live
     return bytes;
 }
 
-bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& controller, int& lives1, int& lives2) {
+bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& controller, int& lives1,
+                     int& lives2) {
     if (bytes.size() < kSaveFileBytes) return false;
     const int32_t total = GetLe32(bytes, kTotalAt);
     const int32_t number = GetLe32(bytes, kNumberAt);
@@ -62,7 +64,8 @@ bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& control
 
 bool SaveGame() {
     std::string error;
-    if (WriteFileAtomically(kSaveFileName, EncodeSavedGame(gController, gPlayer1Pen.lives, gPlayer2Pen.lives), error))
+    if (WriteFileAtomically(kSaveFileName, EncodeSavedGame(gController, gPlayer1Pen.lives, gPlayer2Pen.lives),
+                            error))
         return true;
     ShowError("SAVE FILE WRITE ERROR!!! %s", error.c_str());
     return false;
@@ -82,7 +85,8 @@ void LoadSavedGame() {
         gPlayer2Pen.lives = lives2;
         gController.stageNumber -= 1;
     } else {
-        if (in.is_open()) std::fprintf(stderr, "zor: %s is not a usable saved game; a new game starts\n", kSaveFileName);
+        if (in.is_open())
+            std::fprintf(stderr, "zor: %s is not a usable saved game; a new game starts\n", kSaveFileName);
         gPlayer1Pen.lives = CGameController::kStartLives;
         gPlayer2Pen.lives = 0;
         BuildStageOrder(gController);

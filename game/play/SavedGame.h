@@ -12,7 +12,8 @@ constexpr size_t kSaveFileBytes = 1016;
 std::vector<uint8_t> EncodeSavedGame(const CGameController& controller, int lives1, int lives2);
 // Takes a saved game into the controller and the player pens; false (nothing changed) when the bytes
 // are short or name a stage total, stage number, pack or picture that does not exist.
-bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& controller, int& lives1, int& lives2);
+bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& controller, int& lives1,
+                     int& lives2);
 
 // Writes zor.sav whole or not at all; a failure is reported in an error box. True when written.
 bool SaveGame();

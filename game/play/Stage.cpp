@@ -5,10 +5,10 @@
 #include "game/gfx/FadeTables.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/PixelConversion.h"
+#include "game/io/Effects.h"
 #include "game/io/Music.h"
 #include "game/play/DataPacks.h"
 #include "game/play/Globals.h"
-#include "game/io/Effects.h"
 #include "game/screens/Globals.h"
 
 namespace {
@@ -21,7 +21,9 @@ constexpr int kPlayer1LifeX = 202;
 constexpr int kPlayer2LifeX = 425;
 constexpr int kStagesPerBonus = 5;
 
-bool BothPlayersOut() { return gPlayer1Pen.lives <= 0 && gPlayer2Pen.lives <= 0; }
+bool BothPlayersOut() {
+    return gPlayer1Pen.lives <= 0 && gPlayer2Pen.lives <= 0;
+}
 
 bool LastStagePlayed() {
     const CGameController& c = gController;
@@ -59,7 +61,9 @@ int ClearDrainStep(int gauge) {
     return 0;
 }
 
-int SearchDrain(int stageNumber) { return 10 + stageNumber / 20; }
+int SearchDrain(int stageNumber) {
+    return 10 + stageNumber / 20;
+}
 
 void StartNextStage() {
     CGameController& c = gController;
@@ -129,9 +133,11 @@ int LoseLife(Pen& pen) {
     if (pen.lives <= 0) return 0;
     pen.lives -= 1;
     if (pen.kind == PenPlayer1)
-        gSparkList.AddBurst(kPlayer1LifeX - kLifeSpacing * pen.lives, kLifeY, PlaceChannels(31, 15, 15), kBurstSparks);
+        gSparkList.AddBurst(kPlayer1LifeX - kLifeSpacing * pen.lives, kLifeY, PlaceChannels(31, 15, 15),
+                            kBurstSparks);
     else
-        gSparkList.AddBurst(kPlayer2LifeX + kLifeSpacing * pen.lives, kLifeY, PlaceChannels(31, 10, 10), kBurstSparks);
+        gSparkList.AddBurst(kPlayer2LifeX + kLifeSpacing * pen.lives, kLifeY, PlaceChannels(31, 10, 10),
+                            kBurstSparks);
     return pen.lives > 0 ? 1 : 0;
 }
 

@@ -11,7 +11,7 @@ constexpr Point kReadyGoAt{197, 201};
 constexpr Point kGameOverAt{0, 180};
 constexpr Point kBonusMsgAt{230, 150};
 constexpr Point kBonusResultAt{230, 194};
-constexpr int kReadyGoAfter = 20;   // steps showing the stage number before "ready"
+constexpr int kReadyGoAfter = 20; // steps showing the stage number before "ready"
 constexpr int kReadyGoFrameSteps = 23;
 constexpr int kNumberY = 205;
 constexpr int kFadeFirstStep = 2;
@@ -21,7 +21,9 @@ constexpr Rect kLifeChoice{230, 194, 320, 240};
 constexpr int kReadyGoWidth = 241, kReadyGoHeight = 52;
 constexpr int kResultWidth = 180, kResultHeight = 46;
 
-int NumberX(int n) { return n >= 100 ? 310 : n >= 10 ? 300 : 280; }
+int NumberX(int n) {
+    return n >= 100 ? 310 : n >= 10 ? 300 : 280;
+}
 } // namespace
 
 void CStageBanner::StageStart(int number) {
@@ -59,7 +61,8 @@ void CStageBanner::DrawReadyGoOr(bool bonus) {
     PixelBuffer& screen = *gDisplay.lowDDBack;
     back.BltCell(kBackAt.x, kBackAt.y, 0, true, screen);
     if (step > kReadyGoAfter)
-        readyGo.BltCell(kReadyGoAt.x, kReadyGoAt.y, (step - kReadyGoAfter) / kReadyGoFrameSteps, true, screen);
+        readyGo.BltCell(kReadyGoAt.x, kReadyGoAt.y, (step - kReadyGoAfter) / kReadyGoFrameSteps, true,
+                        screen);
     else if (bonus)
         bonusStart.BltCell(kReadyGoAt.x, kReadyGoAt.y, 0, true, screen);
     else

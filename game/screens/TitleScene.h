@@ -6,7 +6,7 @@
 // The title menu: six items in a column; the item under the menu pen's tip is highlighted and holding the
 // left button or SPACE chooses it.
 class CTitleScene : public CScene {
-public:
+  public:
     static constexpr int kItems = 6;
     static constexpr int kNoItem = -1;
 
@@ -16,7 +16,7 @@ public:
 
     int Message(int msg, int a, int b) override;
 
-private:
+  private:
     void Load();
     void Draw();
     int Update();

@@ -18,7 +18,7 @@ using SdlTexturePtr = std::unique_ptr<SDL_Texture, SdlTextureDeleter>;
 
 // SDL_Init and SDL_Quit around the program's use of SDL.
 class SdlLibrary {
-public:
+  public:
     SdlLibrary();
     ~SdlLibrary();
     SdlLibrary(const SdlLibrary&) = delete;

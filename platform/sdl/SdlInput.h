@@ -10,7 +10,7 @@ class SdlVideo;
 // table) and what its window receives (focus, typed bytes, commands). The snapshot is built from the
 // events themselves, so events pushed by a script take the same path as real ones.
 class SdlInput : public EventSource, public InputDevices {
-public:
+  public:
     explicit SdlInput(SdlVideo& video);
 
     void Pump(WindowEvents& sink) override;
@@ -21,7 +21,7 @@ public:
     bool ReadKeyboard(uint8_t (&keys)[kKeyCount]) override;
     void Acquire() override {}
 
-private:
+  private:
     void Handle(const SDL_Event& event, WindowEvents& sink);
     void HandleKeyDown(const SDL_KeyboardEvent& key, WindowEvents& sink);
     bool Held(int dik) const { return keys_[dik] != 0; }

@@ -2,9 +2,13 @@
 
 #include "platform/sdl/SdlHandles.h"
 
-SdlLibrary::SdlLibrary() { SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER); }
+SdlLibrary::SdlLibrary() {
+    SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER);
+}
 
-SdlLibrary::~SdlLibrary() { SDL_Quit(); }
+SdlLibrary::~SdlLibrary() {
+    SDL_Quit();
+}
 
 bool SdlIsHeadless() {
     const char* driver = SDL_GetCurrentVideoDriver();

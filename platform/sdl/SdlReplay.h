@@ -9,11 +9,11 @@ class SdlVideo;
 // Feeds a script into SDL's event queue: before each frame's pump, the steps of that frame are pushed
 // as SDL events, so they travel the same road as a person's input. Ends the run at the script's end.
 class SdlReplay : public EventSource {
-public:
+  public:
     SdlReplay(EventSource& inner, const SdlVideo& video, const ReplayScript& script, int lastFrame);
     void Pump(WindowEvents& sink) override;
 
-private:
+  private:
     void Push(const ReplayStep& step);
 
     EventSource& inner_;

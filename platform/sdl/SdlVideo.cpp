@@ -9,7 +9,8 @@ bool SdlVideo::Create(int width, int height, bool windowed) {
     height_ = height;
     fullScreen_ = !windowed && !SdlIsHeadless();
     const Uint32 flags = fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    window_.reset(SDL_CreateWindow("QAN GAMES", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags));
+    window_.reset(
+        SDL_CreateWindow("QAN GAMES", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags));
     if (!window_) {
         error_ = SDL_GetError();
         return false;
@@ -23,8 +24,8 @@ bool SdlVideo::Create(int width, int height, bool windowed) {
     }
     SDL_RenderSetLogicalSize(renderer_.get(), width, height);
     SDL_RenderSetIntegerScale(renderer_.get(), SDL_TRUE);
-    texture_.reset(
-        SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height));
+    texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                     width, height));
     if (!texture_) {
         error_ = SDL_GetError();
         return false;
@@ -33,7 +34,9 @@ bool SdlVideo::Create(int width, int height, bool windowed) {
     return true;
 }
 
-PixelFormatDescription SdlVideo::Format() const { return PixelFormatDescription{}; }
+PixelFormatDescription SdlVideo::Format() const {
+    return PixelFormatDescription{};
+}
 
 bool SdlVideo::Present(const uint16_t* pixels, int width, int height, int pitch) {
     SDL_UpdateTexture(texture_.get(), nullptr, pixels, pitch * int(sizeof(uint16_t)));

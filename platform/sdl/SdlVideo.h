@@ -7,7 +7,7 @@
 // The game's window: full-screen desktop with a 640x480 logical size (letterboxed), or a plain window
 // when asked for or when there is no screen. The 565 frame goes to a streaming texture.
 class SdlVideo : public Presenter {
-public:
+  public:
     // Fails (Error() says why) when the video subsystem, window, renderer or texture cannot be had.
     bool Create(int width, int height, bool windowed);
     const std::string& Error() const { return error_; }
@@ -21,7 +21,7 @@ public:
     void MarkLost() { lost_ = true; }
     Uint32 WindowId() const { return window_ ? SDL_GetWindowID(window_.get()) : 0; }
 
-private:
+  private:
     SdlWindowPtr window_;
     SdlRendererPtr renderer_;
     SdlTexturePtr texture_;

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "game/shell/FramePacer.h"
 #include "game/control/Globals.h"
 #include "game/gfx/Globals.h"
+#include "game/shell/FramePacer.h"
 #include "game/shell/Globals.h"
 
 namespace {

@@ -14,8 +14,9 @@ bool Parse(std::vector<const char*> args, Options& options, std::string& error) 
 TEST(Options, MapAndScriptedRunOptions) {
     Options o;
     std::string error;
-    ASSERT_TRUE(Parse({"./maps/cat.map", "--replay", "s.txt", "--trace", "t.txt", "--seed", "42", "--frames", "9"}, o,
-                      error));
+    ASSERT_TRUE(
+        Parse({"./maps/cat.map", "--replay", "s.txt", "--trace", "t.txt", "--seed", "42", "--frames", "9"}, o,
+              error));
     EXPECT_EQ(o.mapPath, "./maps/cat.map");
     EXPECT_EQ(o.replayPath, "s.txt");
     EXPECT_EQ(o.tracePath, "t.txt");

@@ -17,13 +17,14 @@ TEST_P(PackColorTest, PacksTruncatingEachComponent) {
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, PackColorTest,
-    ::testing::Values(PackCase{PixelLayout::Rgb565, 0, 0, 0, 0}, PackCase{PixelLayout::Rgb555, 0, 0, 0, 0},
-                      // every component below its divisor: transparent black in both layouts
-                      PackCase{PixelLayout::Rgb565, 7, 3, 7, 0}, PackCase{PixelLayout::Rgb555, 7, 7, 7, 0},
-                      PackCase{PixelLayout::Rgb555, 7, 3, 7, 0}, PackCase{PixelLayout::Rgb565, 255, 255, 255, 0xFFFF},
-                      PackCase{PixelLayout::Rgb555, 255, 255, 255, 0x7FFF}, PackCase{PixelLayout::Rgb565, 8, 0, 0, 0x0800},
-                      PackCase{PixelLayout::Rgb565, 0, 4, 0, 0x0020}, PackCase{PixelLayout::Rgb555, 0, 4, 0, 0},
-                      PackCase{PixelLayout::Rgb555, 0, 8, 0, 0x0020}, PackCase{PixelLayout::Rgb565, 0, 0, 8, 1}));
+    ::testing::Values(
+        PackCase{PixelLayout::Rgb565, 0, 0, 0, 0}, PackCase{PixelLayout::Rgb555, 0, 0, 0, 0},
+        // every component below its divisor: transparent black in both layouts
+        PackCase{PixelLayout::Rgb565, 7, 3, 7, 0}, PackCase{PixelLayout::Rgb555, 7, 7, 7, 0},
+        PackCase{PixelLayout::Rgb555, 7, 3, 7, 0}, PackCase{PixelLayout::Rgb565, 255, 255, 255, 0xFFFF},
+        PackCase{PixelLayout::Rgb555, 255, 255, 255, 0x7FFF}, PackCase{PixelLayout::Rgb565, 8, 0, 0, 0x0800},
+        PackCase{PixelLayout::Rgb565, 0, 4, 0, 0x0020}, PackCase{PixelLayout::Rgb555, 0, 4, 0, 0},
+        PackCase{PixelLayout::Rgb555, 0, 8, 0, 0x0020}, PackCase{PixelLayout::Rgb565, 0, 0, 8, 1}));
 
 struct FormatCase {
     const char* name;

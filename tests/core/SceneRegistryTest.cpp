@@ -6,14 +6,14 @@
 
 namespace {
 class RecordingScene : public CScene {
-public:
+  public:
     RecordingScene(std::vector<int>* log, int id) : log_(log), id_(id) {}
     int Message(int msg, int, int) override {
         if (log_) log_->push_back(id_);
         return msg == MsgUpdate ? 40 + id_ : 1;
     }
 
-private:
+  private:
     std::vector<int>* log_;
     int id_;
 };

@@ -8,7 +8,7 @@
 
 namespace {
 class CapturingBox : public MessageBox {
-public:
+  public:
     void Show(std::string_view caption, std::string_view text) override {
         captions.emplace_back(caption);
         texts.emplace_back(text);

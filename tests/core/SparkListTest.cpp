@@ -121,8 +121,8 @@ TEST(SparkList, DrawShapesFollowLifeAndStayOnScreen) {
             block += back.At(10 + dx, 10 + dy) == 0xF800;
             cross += back.At(30 + dx, 10 + dy) == 0xF800;
         }
-    EXPECT_EQ(block, 9); // life above 20: 3x3
-    EXPECT_EQ(cross, 5); // life 11..20: centre and diagonals
+    EXPECT_EQ(block, 9);              // life above 20: 3x3
+    EXPECT_EQ(cross, 5);              // life 11..20: centre and diagonals
     EXPECT_EQ(back.At(0, 0), 0xF800); // a dot in the corner; neighbours off screen are skipped
     gDisplay = DisplayState{};
 }

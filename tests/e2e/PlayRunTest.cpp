@@ -27,7 +27,8 @@ std::string ClickEveryDifference(const CDifferenceMap& map, int first) {
     for (const Rect& r : map.rects) {
         const int targetX = (r.left + r.right) / 2 - 23;
         const int targetY = (r.top + r.bottom) / 2 - 18;
-        script += std::to_string(f) + " move " + std::to_string(targetX - penX) + " " + std::to_string(targetY - penY) + "\n";
+        script += std::to_string(f) + " move " + std::to_string(targetX - penX) + " " +
+                  std::to_string(targetY - penY) + "\n";
         script += std::to_string(f + 1) + " button down left\n";
         script += std::to_string(f + 2) + " button up left\n";
         penX = targetX;
@@ -61,8 +62,10 @@ TEST(PlayRun, TestMapPlaysThePairWithBothPlayersAndDrainsTenPerFrame) {
 TEST(PlayRun, MapPathWithDotsInItsFoldersLoadsTheRightFiles) {
     const fs::path folder = fs::temp_directory_path() / "zor.e2e.pics";
     fs::create_directories(folder);
-    fs::copy_file(std::string(ZOR_TEST_DATA_DIR) + "/sample.jpg", folder / "cat.jpg", fs::copy_options::overwrite_existing);
-    fs::copy_file(std::string(ZOR_TEST_DATA_DIR) + "/sample.map", folder / "cat.map", fs::copy_options::overwrite_existing);
+    fs::copy_file(std::string(ZOR_TEST_DATA_DIR) + "/sample.jpg", folder / "cat.jpg",
+                  fs::copy_options::overwrite_existing);
+    fs::copy_file(std::string(ZOR_TEST_DATA_DIR) + "/sample.map", folder / "cat.map",
+                  fs::copy_options::overwrite_existing);
     const ZorRun run = RunZor("5 end\n", TestMap((folder / "cat.map").string()));
     fs::remove_all(folder);
     EXPECT_TRUE(run.messages.empty()) << run.messages.front();
@@ -86,7 +89,8 @@ TEST(PlayRun, ClickingAllFiveFindsThemThenTheGaugeDrainsAndTheBonusFollows) {
     const ZorRun run = RunZor(ClickEveryDifference(map, 10) + "400 end\n", TestMap("sample.map"));
     ASSERT_EQ(run.frames.size(), 400u);
     // Each find lowers the count on its click frame; no life is lost.
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(run.IntAt(11 + k * kFramesBetweenFinds, "left"), 4 - k) << "find " << k;
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(run.IntAt(11 + k * kFramesBetweenFinds, "left"), 4 - k) << "find " << k;
     const size_t lastFind = 11 + 4 * kFramesBetweenFinds;
     EXPECT_EQ(run.IntAt(lastFind, "p1"), 10);
     // The frame after the fifth find: 1000 of clear drain plus the normal 10.

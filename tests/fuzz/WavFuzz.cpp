@@ -10,7 +10,7 @@
 
 namespace {
 class SilentBox : public MessageBox {
-public:
+  public:
     void Show(std::string_view, std::string_view) override {}
 };
 } // namespace

@@ -70,7 +70,8 @@ TEST(PictureEntries, FewerThanTenPicturesFallBackToTheEntryIndex) {
 
 TEST(PackFiles, FoundWithoutRegardToCaseSortedAndLimited) {
     const fs::path dir = MakeTempDir();
-    for (const char* name : {"b.zor", "A.ZOR", "c.Zor", "notes.txt", "d.zor.bak"}) std::ofstream(dir / name) << "x";
+    for (const char* name : {"b.zor", "A.ZOR", "c.Zor", "notes.txt", "d.zor.bak"})
+        std::ofstream(dir / name) << "x";
     fs::create_directory(dir / "e.zor"); // a directory is no pack
     EXPECT_EQ(FindPackFiles(dir.string(), 50), (std::vector<std::string>{"A.ZOR", "b.zor", "c.Zor"}));
     EXPECT_EQ(FindPackFiles(dir.string(), 2), (std::vector<std::string>{"A.ZOR", "b.zor"}));
@@ -93,10 +94,10 @@ TEST_P(TestMapNames, CutAtTheFirstDotOfTheLastComponent) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, TestMapNames,
-                         ::testing::Values(MapNameCase{"sample.map", true, "sample"},
-                                           MapNameCase{"./maps/cat.map", true, "./maps/cat"},
-                                           MapNameCase{"/home/a/my.pics/cat.map", true, "/home/a/my.pics/cat"},
-                                           MapNameCase{"pics/cat.v2.map", true, "pics/cat"},
-                                           MapNameCase{"", false, ""}, MapNameCase{"sample", false, ""},
-                                           MapNameCase{"my.pics/cat", false, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, TestMapNames,
+    ::testing::Values(MapNameCase{"sample.map", true, "sample"},
+                      MapNameCase{"./maps/cat.map", true, "./maps/cat"},
+                      MapNameCase{"/home/a/my.pics/cat.map", true, "/home/a/my.pics/cat"},
+                      MapNameCase{"pics/cat.v2.map", true, "pics/cat"}, MapNameCase{"", false, ""},
+                      MapNameCase{"sample", false, ""}, MapNameCase{"my.pics/cat", false, ""}));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 
 #include "game/io/Pen.h"
 #include "game/play/DifferenceMap.h"
@@ -41,7 +41,8 @@ TEST_P(HitTestEdges, AllFourSidesAreInside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, HitTestEdges,
-                         ::testing::Values(HitCase{"right_edge", 140, 70, 1}, HitCase{"bottom_edge", 120, 90, 1},
+                         ::testing::Values(HitCase{"right_edge", 140, 70, 1},
+                                           HitCase{"bottom_edge", 120, 90, 1},
                                            HitCase{"top_left", 100, 50, 1}, HitCase{"past_right", 141, 70, 0},
                                            HitCase{"past_bottom", 120, 91, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -76,7 +77,8 @@ TEST(DifferenceMap, InvertedRectangleIsNeverHitButIsRevealed) {
 }
 
 TEST(DifferenceMap, RemainingCountsFindsButNotReveals) {
-    CDifferenceMap map = MapWith({{0, 0, 10, 10}, {20, 0, 30, 10}, {40, 0, 50, 10}, {60, 0, 70, 10}, {80, 0, 90, 10}});
+    CDifferenceMap map =
+        MapWith({{0, 0, 10, 10}, {20, 0, 30, 10}, {40, 0, 50, 10}, {60, 0, 70, 10}, {80, 0, 90, 10}});
     EXPECT_EQ(map.Remaining(), 5);
     map.HitTest(PenAt(PenPlayer1, 5, 5));
     map.HitTest(PenAt(PenPlayer2, 25, 5));

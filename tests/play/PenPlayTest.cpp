@@ -7,7 +7,7 @@
 
 namespace {
 class PenPlayTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         gInput = InputState{};
         gSpaceArmed = 1;

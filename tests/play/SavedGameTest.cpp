@@ -48,8 +48,10 @@ class SavedGameRefused : public ::testing::TestWithParam<Corruption> {};
 TEST_P(SavedGameRefused, LeavesTheControllerUntouched) {
     std::vector<uint8_t> bytes = EncodeSavedGame(ThreePackGame(), 5, 5);
     const Corruption& c = GetParam();
-    if (c.truncateTo) bytes.resize(c.truncateTo);
-    else bytes[c.at] = c.value;
+    if (c.truncateTo)
+        bytes.resize(c.truncateTo);
+    else
+        bytes[c.at] = c.value;
     CGameController loaded;
     loaded.packCount = 3;
     loaded.stageNumber = 2;
@@ -59,14 +61,15 @@ TEST_P(SavedGameRefused, LeavesTheControllerUntouched) {
     EXPECT_EQ(loaded.stageOrder[0], StageEntry{});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, SavedGameRefused,
-    ::testing::Values(Corruption{"truncated", 1015, 0, 0}, Corruption{"empty", 1, 0, 0},
-                      Corruption{"total_over_500", 0, 1001, 0x02}, // 30 + 512
-                      Corruption{"negative_total", 0, 1003, 0x80}, Corruption{"stage_past_total", 0, 1004, 31},
-                      Corruption{"stage_zero", 0, 1004, 0}, Corruption{"missing_pack", 0, 10, 3},
-                      Corruption{"missing_picture", 0, 11, 10}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, SavedGameRefused,
+                         ::testing::Values(Corruption{"truncated", 1015, 0, 0}, Corruption{"empty", 1, 0, 0},
+                                           Corruption{"total_over_500", 0, 1001, 0x02}, // 30 + 512
+                                           Corruption{"negative_total", 0, 1003, 0x80},
+                                           Corruption{"stage_past_total", 0, 1004, 31},
+                                           Corruption{"stage_zero", 0, 1004, 0},
+                                           Corruption{"missing_pack", 0, 10, 3},
+                                           Corruption{"missing_picture", 0, 11, 10}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SavedGame, AFailedWriteIsShownAndKeepsTheOldFile) {
     TempDir dir;

@@ -8,7 +8,8 @@ namespace {
 // Updates until the banner hides; the answers given, in order.
 std::vector<int> RunBanner(CStageBanner& banner) {
     std::vector<int> answers;
-    while (banner.state != CStageBanner::Hidden && answers.size() < 200) answers.push_back(banner.Message(MsgUpdate, 0, 0));
+    while (banner.state != CStageBanner::Hidden && answers.size() < 200)
+        answers.push_back(banner.Message(MsgUpdate, 0, 0));
     return answers;
 }
 } // namespace

@@ -11,7 +11,7 @@
 namespace {
 // A stage in search with the given gauge and stage number; differences in the top-left corner.
 class StageStepTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         gController.timeGauge = CGameController::kStageTimeGauge;
         gController.stageNumber = 1;
@@ -19,7 +19,8 @@ protected:
         gController.penaltiesCharged = 0;
         gController.singlePack = 0;
         gDifferenceMap = CDifferenceMap{};
-        for (int k = 0; k < CDifferenceMap::kDifferences; ++k) gDifferenceMap.rects[k] = {k * 20, 0, k * 20 + 10, 10};
+        for (int k = 0; k < CDifferenceMap::kDifferences; ++k)
+            gDifferenceMap.rects[k] = {k * 20, 0, k * 20 + 10, 10};
         gStageBanner.state = CStageBanner::Hidden;
         gPlayer1Pen.lives = 10;
         gPlayer1Pen.kind = PenPlayer1;

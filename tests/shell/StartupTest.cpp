@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <filesystem>
-#include <utility>
 #include <gtest/gtest.h>
+#include <utility>
 
 #include "game/gfx/Globals.h"
 #include "game/shell/Globals.h"
@@ -72,7 +72,8 @@ TEST_F(StartupTest, LoadingPictureIsPresentedFromTheMainArchive) {
 TEST_F(StartupTest, MissingArchiveReportsTheLoadingPicture) {
     ASSERT_TRUE(gFrame.LoadFrame(platform, ""));
     // The first boxes of a start without data; the effects, pictures and packs report theirs after them.
-    const std::vector<std::string> first{"ERROR|Direct Input Create error!!!!", "ERROR|Load(loading.pcx) zor.res",
+    const std::vector<std::string> first{"ERROR|Direct Input Create error!!!!",
+                                         "ERROR|Load(loading.pcx) zor.res",
                                          "ERROR|LowLoadPcx256(loading.pcx)"};
     ASSERT_GE(log.lines.size(), first.size());
     EXPECT_EQ(std::vector<std::string>(log.lines.begin(), log.lines.begin() + 3), first);
@@ -83,7 +84,9 @@ TEST_F(StartupTest, LostSurfacesReloadThePicturesBeforeTheNextDraw) {
     ASSERT_TRUE(gFrame.LoadFrame(platform, ""));
     gDisplay.ready = 1;
     gShell.focusLost = 0;
-    const auto reloads = [this] { return std::count(log.lines.begin(), log.lines.end(), "ERROR|FILE OPEN( backUp.bmp)"); };
+    const auto reloads = [this] {
+        return std::count(log.lines.begin(), log.lines.end(), "ERROR|FILE OPEN( backUp.bmp)");
+    };
     const auto before = reloads();
     gFrame.FrameDraw();
     EXPECT_EQ(reloads(), before);

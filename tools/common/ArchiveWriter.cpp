@@ -62,5 +62,6 @@ std::vector<uint8_t> ArchiveWriter::Build() const {
     return out;
 }
 
-bool ArchiveWriter::WriteTo(const std::string& path) { return WriteFileAtomically(path, Build(), error_); }
-
+bool ArchiveWriter::WriteTo(const std::string& path) {
+    return WriteFileAtomically(path, Build(), error_);
+}

@@ -6,7 +6,7 @@
 // Writes archives in the game's format: the entries' bytes one after another, then the fixed
 // 20004-byte directory (count, then 500 slots of a 32-byte name, offset and size, little-endian).
 class ArchiveWriter {
-public:
+  public:
     static constexpr int kMaxEntries = 500;
     static constexpr size_t kMaxNameLength = 31;
     static constexpr size_t kDirectorySize = 20004;
@@ -22,7 +22,7 @@ public:
     // The whole archive in memory (entries, then directory).
     std::vector<uint8_t> Build() const;
 
-private:
+  private:
     std::vector<std::string> names_;
     std::vector<std::vector<uint8_t>> data_;
     uint64_t total_ = 0;
