@@ -3,6 +3,7 @@
 #include "game/gfx/Globals.h"
 #include "game/io/Pen.h"
 #include "game/play/Globals.h"
+#include "game/play/LifeSymbols.h"
 #include "game/shell/Globals.h"
 
 namespace {
@@ -10,10 +11,6 @@ constexpr int kCellWidth = 70;
 constexpr int kCellHeight = 59;
 constexpr int kHandWidth = 15;
 constexpr int kHandHeight = 26;
-constexpr int kLifeSpacing = 18;
-constexpr int kLifeY = 455;
-constexpr int kPlayer1LifeX = 202;
-constexpr int kPlayer2LifeX = 425;
 constexpr Point kGameOver1At{0, 427};
 constexpr Point kGameOver2At{371, 426};
 
@@ -26,9 +23,8 @@ PixelBuffer& Back() {
 
 void DrawLives(const Pen& pen) {
     for (int i = 0; i < pen.lives; ++i) {
-        const int x =
-            pen.kind == PenPlayer1 ? kPlayer1LifeX - kLifeSpacing * i : kPlayer2LifeX + kLifeSpacing * i;
-        gLifePicture.BltCell(x, kLifeY, 0, true, Back());
+        const Point at = LifeSymbolAt(pen, i);
+        gLifePicture.BltCell(at.x, at.y, 0, true, Back());
     }
 }
 

@@ -9,16 +9,13 @@
 #include "game/io/Music.h"
 #include "game/play/DataPacks.h"
 #include "game/play/Globals.h"
+#include "game/play/LifeSymbols.h"
 #include "game/screens/Globals.h"
 
 namespace {
 constexpr int kTimeOutChargeEvery = 20;
 constexpr int kFirstChargeBelow = -10;
 constexpr int kBurstSparks = 15;
-constexpr int kLifeSpacing = 18;
-constexpr int kLifeY = 455;
-constexpr int kPlayer1LifeX = 202;
-constexpr int kPlayer2LifeX = 425;
 constexpr int kStagesPerBonus = 5;
 
 bool BothPlayersOut() {
@@ -132,12 +129,9 @@ void StageStep() {
 int LoseLife(Pen& pen) {
     if (pen.lives <= 0) return 0;
     pen.lives -= 1;
-    if (pen.kind == PenPlayer1)
-        gSparkList.AddBurst(kPlayer1LifeX - kLifeSpacing * pen.lives, kLifeY, PlaceChannels(31, 15, 15),
-                            kBurstSparks);
-    else
-        gSparkList.AddBurst(kPlayer2LifeX + kLifeSpacing * pen.lives, kLifeY, PlaceChannels(31, 10, 10),
-                            kBurstSparks);
+    const Point at = LifeSymbolAt(pen, pen.lives); // the symbol that vanishes
+    const uint16_t colour = pen.kind == PenPlayer1 ? PlaceChannels(31, 15, 15) : PlaceChannels(31, 10, 10);
+    gSparkList.AddBurst(at.x, at.y, colour, kBurstSparks);
     return pen.lives > 0 ? 1 : 0;
 }
 
