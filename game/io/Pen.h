@@ -19,6 +19,7 @@ class Pen : public CScene {
     Rect bounds;
 
     Point Tip() const { return {x + kTipX, y + kTipY}; }
+    // Lives, freeze, the found animation and drawing belong to the play stage (game/play/PenScene.cpp).
     int Message(int msg, int a, int b) override;
 };
 
