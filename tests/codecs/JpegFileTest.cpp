@@ -84,31 +84,9 @@ std::vector<uint8_t> ManyScanJpeg() {
     scans.push_back({1, {0}, 0, 0, 1, 0});
     for (int k = 1; k < 64; ++k) scans.push_back({1, {0}, k, k, 0, 1});
     for (int k = 1; k < 64; ++k) scans.push_back({1, {0}, k, k, 1, 0});
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = 8;
-    cinfo.image_height = 8;
-    cinfo.input_components = 1;
-    cinfo.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&cinfo);
-    cinfo.scan_info = scans.data();
-    cinfo.num_scans = int(scans.size());
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uint8_t> row(8, 77);
-    while (cinfo.next_scanline < 8) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::vector<uint8_t> bytes(out, out + size);
-    std::free(out);
-    return bytes;
+    constexpr int kLibraryDefaultQuality = 75;
+    return EncodeJpeg(std::vector<uint8_t>(8 * 8, 77), 8, 8, 1, JCS_GRAYSCALE, kLibraryDefaultQuality,
+                      &scans);
 }
 
 // Thousands of tiny scans would make a single picture decode for minutes: more than 100 is refused.

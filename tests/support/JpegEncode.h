@@ -6,9 +6,11 @@
 
 #include <jpeglib.h>
 
-// Encodes pixels (components bytes a pixel, rows top-down) as a baseline JPEG for tests and benchmarks.
+// Encodes pixels (components bytes a pixel, rows top-down) as a JPEG for tests and benchmarks: baseline, or
+// progressive with the given scan script.
 inline std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& pixels, int width, int height,
-                                       int components, J_COLOR_SPACE space, int quality = 90) {
+                                       int components, J_COLOR_SPACE space, int quality = 90,
+                                       const std::vector<jpeg_scan_info>* scans = nullptr) {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -22,6 +24,10 @@ inline std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& pixels, int w
     cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
+    if (scans) {
+        cinfo.scan_info = scans->data();
+        cinfo.num_scans = int(scans->size());
+    }
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(&pixels[size_t(cinfo.next_scanline) * width * components]);
