@@ -95,8 +95,9 @@ bool Decode(ByteReader& in, PictureHolder& holder) {
     if (b != 'B' || m != 'M') return Fail(kNotBmp);
     Header h;
     if (!ReadHeader(in, h)) return Fail(kReadError);
-    if (h.compression != 0) return Fail(kCompressed);
+    // Headers of another layout (the 12-byte OS/2 one) would make every later field meaningless.
     if (!KnownHeader(h.headerBytes)) return Fail(kBadHeader);
+    if (h.compression != 0) return Fail(kCompressed);
     if (int32_t(h.width) < 0) return Fail(kNotBmp);
     if (!KnownDepth(h.bits)) return Fail(kBadDepth);
     if (!in.Skip(h.headerBytes - kInfoHeaderBytes)) return Fail(kReadError);
