@@ -130,6 +130,12 @@ bool Decode(ByteReader& in, PictureHolder& holder) {
         holder.ReplacePixels(width, height, nullptr);
         return Fail(kAllocFailed);
     }
+    // Unpadded bottom-up true colour is the holder's layout already: one read.
+    if (h.bits == 24 && fileRowBytes == rowBytes && !topDown) {
+        if (!in.Read(pixelsOut.get(), rowBytes * height)) return Fail(kReadError);
+        holder.ReplacePixels(width, height, std::move(pixelsOut));
+        return true;
+    }
     std::vector<uint8_t> fileRow(h.bits == 24 ? 0 : size_t(fileRowBytes));
     // Rows of no pixels take no bytes: nothing to read however many the header counts.
     for (uint32_t r = 0; r < height && rowBytes > 0; ++r) {

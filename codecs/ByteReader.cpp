@@ -46,6 +46,13 @@ bool ByteReader::Read(uint8_t* dest, size_t count) {
 size_t ByteReader::ReadUpTo(uint8_t* dest, size_t count) {
     size_t done = 0;
     while (done < count) {
+        // Large reads from a file skip the block buffer.
+        if (next_ == end_ && file_ && count - done >= kBlock) {
+            const size_t got = std::fread(dest + done, 1, count - done, file_);
+            done += got;
+            if (got == 0) break;
+            continue;
+        }
         if (next_ == end_ && !Refill()) break;
         const size_t n = std::min(count - done, size_t(end_ - next_));
         std::memcpy(dest + done, next_, n);
