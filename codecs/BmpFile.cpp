@@ -74,6 +74,16 @@ bool ReadPalette(ByteReader& in, uint64_t count, Palette& palette) {
     return true;
 }
 
+// Rows in the file: a negative height counts top-down rows.
+uint32_t RowCount(const Header& h) {
+    return int32_t(h.height) < 0 ? uint32_t(-int64_t(int32_t(h.height))) : h.height;
+}
+
+// Bytes of one row in the file, padded to 4.
+uint64_t FileRowBytes(const Header& h) {
+    return (uint64_t(h.width) * h.bits + kRowAlignBits - 1) / kRowAlignBits * 4;
+}
+
 // Turns one file row of 1, 4 or 8 bits per pixel into blue-green-red pixels, most significant bits first.
 void ExpandRow(const uint8_t* source, uint32_t width, uint32_t bits, const Palette& palette, uint8_t* out) {
     if (bits == 8) {
@@ -87,6 +97,29 @@ void ExpandRow(const uint8_t* source, uint32_t width, uint32_t bits, const Palet
         const uint32_t shift = 8 - bits * (x % perByte + 1);
         std::copy_n(palette[(source[x / perByte] >> shift) & mask].data(), kBytesPerPixel, out);
     }
+}
+
+// The pixel rows into out (width x 3 bytes a row, bottom row first); false when the file ends early.
+bool ReadRows(ByteReader& in, const Header& h, const Palette& palette, uint8_t* out) {
+    const bool topDown = int32_t(h.height) < 0;
+    const uint32_t width = h.width;
+    const uint32_t height = RowCount(h);
+    const size_t rowBytes = size_t(width) * kBytesPerPixel;
+    const uint64_t fileRowBytes = FileRowBytes(h);
+    // Unpadded bottom-up true colour is the holder's layout already: one read.
+    if (h.bits == 24 && fileRowBytes == rowBytes && !topDown) return in.Read(out, rowBytes * height);
+    std::vector<uint8_t> fileRow(h.bits == 24 ? 0 : size_t(fileRowBytes));
+    // Rows of no pixels take no bytes: nothing to read however many the header counts.
+    for (uint32_t r = 0; r < height && rowBytes > 0; ++r) {
+        uint8_t* row = out + rowBytes * (topDown ? height - 1 - r : r);
+        if (h.bits == 24) {
+            if (!in.Read(row, rowBytes) || !in.Skip(fileRowBytes - rowBytes)) return false;
+        } else {
+            if (!in.Read(fileRow.data(), fileRow.size())) return false;
+            ExpandRow(fileRow.data(), width, h.bits, palette, row);
+        }
+    }
+    return true;
 }
 
 bool Decode(ByteReader& in, PictureHolder& holder) {
@@ -112,41 +145,21 @@ bool Decode(ByteReader& in, PictureHolder& holder) {
     if (counted > h.dataOffset) return Fail(kCorruptPalette);
     if (!in.Skip(h.dataOffset - counted)) return Fail(kReadError);
 
-    // A negative height stores the rows top-down.
-    const bool topDown = int32_t(h.height) < 0;
     const uint32_t width = h.width;
-    const uint32_t height = topDown ? uint32_t(-int64_t(int32_t(h.height))) : h.height;
+    const uint32_t height = RowCount(h);
     const uint64_t pixels = uint64_t(width) * height;
     if (pixels > kMaxPicturePixels) {
         holder.ReplacePixels(width, height, nullptr);
         return Fail(kAllocFailed);
     }
-    const uint64_t fileRowBytes = (uint64_t(width) * h.bits + kRowAlignBits - 1) / kRowAlignBits * 4;
     // A file too short for its rows would fail on a row read; it is known now, before the allocation.
-    if (fileRowBytes * height > in.Remaining()) return Fail(kReadError);
-    const size_t rowBytes = size_t(width) * kBytesPerPixel;
-    std::unique_ptr<uint8_t[]> pixelsOut(new (std::nothrow) uint8_t[rowBytes * height]);
+    if (FileRowBytes(h) * height > in.Remaining()) return Fail(kReadError);
+    std::unique_ptr<uint8_t[]> pixelsOut(new (std::nothrow) uint8_t[size_t(pixels) * kBytesPerPixel]);
     if (!pixelsOut) {
         holder.ReplacePixels(width, height, nullptr);
         return Fail(kAllocFailed);
     }
-    // Unpadded bottom-up true colour is the holder's layout already: one read.
-    if (h.bits == 24 && fileRowBytes == rowBytes && !topDown) {
-        if (!in.Read(pixelsOut.get(), rowBytes * height)) return Fail(kReadError);
-        holder.ReplacePixels(width, height, std::move(pixelsOut));
-        return true;
-    }
-    std::vector<uint8_t> fileRow(h.bits == 24 ? 0 : size_t(fileRowBytes));
-    // Rows of no pixels take no bytes: nothing to read however many the header counts.
-    for (uint32_t r = 0; r < height && rowBytes > 0; ++r) {
-        uint8_t* out = pixelsOut.get() + rowBytes * (topDown ? height - 1 - r : r);
-        if (h.bits == 24) {
-            if (!in.Read(out, rowBytes) || !in.Skip(fileRowBytes - rowBytes)) return Fail(kReadError);
-        } else {
-            if (!in.Read(fileRow.data(), fileRow.size())) return Fail(kReadError);
-            ExpandRow(fileRow.data(), width, h.bits, palette, out);
-        }
-    }
+    if (!ReadRows(in, h, palette, pixelsOut.get())) return Fail(kReadError);
     holder.ReplacePixels(width, height, std::move(pixelsOut));
     return true;
 }
