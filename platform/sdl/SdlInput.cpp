@@ -23,9 +23,6 @@ int ButtonIndex(Uint8 sdlButton) {
 } // namespace
 
 SdlInput::SdlInput(SdlVideo& video) : video_(video) {
-    // The pen moves by the mouse's own counts, whatever the window's scale (the renderer would divide
-    // relative motion by its scale otherwise). Set before the first relative motion arrives.
-    SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_SCALING, "0");
     SDL_SetRelativeMouseMode(SDL_TRUE);
     SDL_StartTextInput();
 }

@@ -28,11 +28,11 @@ bool SdlVideo::Create(int width, int height, const VideoMode& mode) {
         error_ = SDL_GetError();
         return false;
     }
-    if (fullScreen_)
-        EnterFullScreen();
-    else
-        EnterWindow();
-    SDL_ShowWindow(window_.get());
+    // The renderer comes before the window is placed: making one may make the window again, and the new
+    // one would not keep a full-screen place on a screen without a window manager.
+    // The pen moves by the mouse's own counts at every scale: a renderer made without this divides relative
+    // motion by its scale.
+    SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_SCALING, "0");
     const Uint32 rendererFlags = SdlIsHeadless() ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_PRESENTVSYNC;
     renderer_.reset(SDL_CreateRenderer(window_.get(), -1, rendererFlags));
     if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
@@ -40,6 +40,11 @@ bool SdlVideo::Create(int width, int height, const VideoMode& mode) {
         error_ = SDL_GetError();
         return false;
     }
+    SDL_ShowWindow(window_.get());
+    if (fullScreen_)
+        EnterFullScreen();
+    else
+        EnterWindow();
     SDL_ShowCursor(SDL_DISABLE);
     return true;
 }
