@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 SDL_Rect ScreenBounds(SDL_Window* window, bool usable) {
@@ -30,6 +31,7 @@ bool SdlVideo::Create(int width, int height, const VideoMode& mode) {
     }
     // The renderer comes before the window is placed: making one may make the window again, and the new
     // one would not keep a full-screen place on a screen without a window manager.
+
     // The pen moves by the mouse's own counts at every scale: a renderer made without this divides relative
     // motion by its scale.
     SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_SCALING, "0");
@@ -54,7 +56,7 @@ bool SdlVideo::MakeTexture() {
                                      width_, height_));
     SDL_RenderSetLogicalSize(renderer_.get(), width_, height_);
     SDL_RenderSetIntegerScale(renderer_.get(), mode_.integerScale ? SDL_TRUE : SDL_FALSE);
-    filteredFor_ = -1;
+    filteredFor_ = {};
     return texture_ != nullptr;
 }
 
@@ -70,15 +72,17 @@ PixelFormatDescription SdlVideo::Format() const {
 // Smooth scaling unless the picture is shown at a whole multiple, where plain copies of pixels are exact.
 void SdlVideo::ChooseFiltering() {
     int w = 0, h = 0;
-    if (SDL_GetRendererOutputSize(renderer_.get(), &w, &h) != 0 || w == filteredFor_ || !texture_) return;
-    filteredFor_ = w;
+    if (SDL_GetRendererOutputSize(renderer_.get(), &w, &h) != 0 ||
+        (w == filteredFor_.w && h == filteredFor_.h))
+        return;
+    filteredFor_ = {0, 0, w, h};
     const double scale = std::min(double(w) / width_, double(h) / height_);
     const bool whole = mode_.integerScale || scale == std::floor(scale);
     SDL_SetTextureScaleMode(texture_.get(), whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
 }
 
 bool SdlVideo::Present(const uint16_t* pixels, int width, int height, int pitch) {
-    if (!texture_) MakeTexture(); // a reset that could not make it at once
+    if (!texture_ && !MakeTexture()) return !std::exchange(lost_, false); // a reset could not make it again
     ChooseFiltering();
     SDL_UpdateTexture(texture_.get(), nullptr, pixels, pitch * int(sizeof(uint16_t)));
     const SDL_Rect all{0, 0, width, height};

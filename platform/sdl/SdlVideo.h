@@ -48,7 +48,7 @@ class SdlVideo : public Presenter {
     VideoMode mode_;
     int width_ = 0;
     int height_ = 0;
-    int filteredFor_ = -1; // the output width the texture's filtering was chosen for
+    SDL_Rect filteredFor_{}; // the output size the texture's filtering was chosen for
     bool fullScreen_ = false;
     bool lost_ = false;
 };
