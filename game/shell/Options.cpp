@@ -6,15 +6,15 @@
 const char* const kUsage =
     "usage: zor [MAP] [--window] [--scale N] [--integer-scale]"
     " [--replay SCRIPT [--trace FILE] [--shots DIR] [--seed N] [--frames N]]\n"
-    "  MAP            play this picture pair's map in test mode (e.g. sample.map)\n"
-    "  --window       run in a window instead of full screen (Alt+Enter toggles)\n"
-    "  --scale        the window N times 640x480 (default: the largest that fits)\n"
-    "  --integer-scale  full screen in whole multiples of 640x480 only (crisp pixels)\n"
-    "  --replay       take input from a script, on a virtual clock (see README)\n"
-    "  --trace        write one line of game state per frame\n"
-    "  --shots        directory for the script's screenshots\n"
-    "  --seed         seed of the random generator in a scripted run\n"
-    "  --frames       end the run after this many frames\n";
+    "  MAP               play this picture pair's map in test mode (e.g. sample.map)\n"
+    "  --window          run in a window instead of full screen (Alt+Enter toggles)\n"
+    "  --scale           the window N times 640x480 (default: the largest that fits)\n"
+    "  --integer-scale   full screen in whole multiples of 640x480 only (crisp pixels)\n"
+    "  --replay          take input from a script, on a virtual clock (see README)\n"
+    "  --trace           write one line of game state per frame\n"
+    "  --shots           directory for the script's screenshots\n"
+    "  --seed            seed of the random generator in a scripted run\n"
+    "  --frames          end the run after this many frames\n";
 
 namespace {
 constexpr long kMaxWindowScale = 8;
