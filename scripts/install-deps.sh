@@ -5,8 +5,8 @@
 set -euo pipefail
 
 PACKAGES=(
-  # toolchain
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
+  # toolchain, and help2man for the manual pages
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format help2man
   # game and platform
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg62-turbo-dev libfontconfig-dev
   fluidsynth timgm6mb-soundfont
@@ -19,6 +19,8 @@ PACKAGES=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick netpbm giflib-tools libjpeg-turbo-progs sox xvfb xauth
+  # checks of the menu entries and the AppStream description
+  desktop-file-utils appstream
 )
 
 missing=()
