@@ -2,10 +2,11 @@
 # Installs the build into a temporary prefix and plays with the installed launcher from a fresh home:
 # a one-player stage lost by ten wrong clicks, a name typed into the ranking, and a test map given by
 # a path relative to a directory without the game's data.
-#   installed_game_test.sh BUILD_DIR WORK_DIR
+#   installed_game_test.sh BUILD_DIR WORK_DIR HAVE_EDITOR(0 or 1)
 set -eu
 build=$1
 work=$2
+have_editor=$3
 rm -rf "$work"
 mkdir -p "$work/home" "$work/pictures"
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log"
@@ -23,6 +24,17 @@ play() {
         ${ASAN_OPTIONS:+ASAN_OPTIONS=$ASAN_OPTIONS} ${UBSAN_OPTIONS:+UBSAN_OPTIONS=$UBSAN_OPTIONS} \
         "$work/prefix/bin/zor" "$@"
 }
+
+# Every program with its menu entry, icons and manual page.
+expected="bin/zor bin/zor_res bin/zor_packgen libexec/zor/zor share/applications/org.zorgame.zor.desktop
+    share/icons/hicolor/16x16/apps/zor.png share/icons/hicolor/scalable/apps/zor.svg share/man/man6/zor.6.gz
+    share/man/man1/zor_res.1.gz share/man/man1/zor_packgen.1.gz share/metainfo/org.zorgame.zor.metainfo.xml
+    share/doc/zor/copyright"
+[ "$have_editor" = 1 ] && expected="$expected bin/zor_edit libexec/zor/zor_edit share/man/man6/zor_edit.6.gz
+    share/applications/org.zorgame.zor_edit.desktop share/icons/hicolor/256x256/apps/zor_edit.png"
+for file in $expected; do
+    [ -e "$work/prefix/$file" ] || fail "$file is not installed"
+done
 
 # Escape leaves the logo, the menu pen's tip goes onto "one player" and clicks; after the stage banner,
 # ten clicks on spots with no difference, each three pixels further right, twelve frames apart (a wrong
