@@ -5,8 +5,8 @@
 set -euo pipefail
 
 PACKAGES=(
-  # toolchain
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
+  # toolchain, and help2man for the manual pages
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format help2man
   # game and platform
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg62-turbo-dev libfontconfig-dev
   fluidsynth timgm6mb-soundfont
@@ -21,6 +21,8 @@ PACKAGES=(
   imagemagick netpbm giflib-tools libjpeg-turbo-progs sox xvfb xauth
   # trying the game as a person would: a window manager, a scripted mouse, window queries
   openbox xdotool x11-utils
+  # checks of the menu entries and the AppStream description
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -4,7 +4,7 @@
 #include <cstring>
 
 const char* const kUsage =
-    "usage: zor [MAP] [--window] [--scale N] [--integer-scale]"
+    "Usage: zor [MAP] [--window] [--scale N] [--integer-scale]"
     " [--replay SCRIPT [--trace FILE] [--shots DIR] [--seed N] [--frames N]]\n"
     "  MAP               play this picture pair's map in test mode (e.g. sample.map)\n"
     "  --window          run in a window instead of full screen (Alt+Enter toggles)\n"

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 #include "tools/artgen/Canvas.h"
 #include "tools/artgen/Paint.h"
+#include "tools/artgen/PngFile.h"
 
 namespace {
 constexpr int kSheetWidth = 1340;
@@ -136,16 +136,5 @@ bool WriteContactSheet(const std::vector<BuiltAsset>& assets, const std::string&
     cairo_set_source_rgb(cr, 0.97, 0.97, 0.99);
     cairo_paint(cr);
     for (const Block& b : blocks) DrawBlock(cr, b);
-    const std::string temp = path + ".tmp";
-    if (cairo_surface_write_to_png(cairo_get_target(cr), temp.c_str()) != CAIRO_STATUS_SUCCESS) {
-        error = "cannot write " + temp;
-        return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        error = "cannot rename " + temp + ": " + ec.message();
-        return false;
-    }
-    return true;
+    return WritePngFile(cairo_get_target(cr), path, error);
 }

@@ -1,5 +1,5 @@
 // zor_artgen: draws every picture of the game and packs them, with the sound effects, into the archives.
-//   zor_artgen --out DATA_DIR [--sounds DIR] [--contact-sheet OUT.png] [--mockups DIR]
+//   zor_artgen --out DATA_DIR [--sounds DIR] [--contact-sheet OUT.png] [--mockups DIR] [--icons DIR]
 #include <cairo.h>
 #include <cstdio>
 #include <exception>
@@ -9,13 +9,14 @@
 
 #include "tools/artgen/Build.h"
 #include "tools/artgen/ContactSheet.h"
+#include "tools/artgen/Icons.h"
 #include "tools/artgen/Mockups.h"
 
 namespace {
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: zor_artgen [--out DATA_DIR] [--sounds DIR] [--contact-sheet OUT.png] [--mockups DIR]\n");
+    std::fprintf(stderr,
+                 "usage: zor_artgen [--out DATA_DIR] [--sounds DIR] [--contact-sheet OUT.png] [--mockups DIR]"
+                 " [--icons DIR]\n");
     return 2;
 }
 
@@ -31,7 +32,7 @@ struct FontCachesReleaser {
 
 int main(int argc, char** argv) {
     const FontCachesReleaser releaser;
-    std::string outDir, soundsDir, sheetPath, mockupDir;
+    std::string outDir, soundsDir, sheetPath, mockupDir, iconDir;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc) return Usage();
@@ -43,13 +44,21 @@ int main(int argc, char** argv) {
             sheetPath = argv[++i];
         else if (arg == "--mockups")
             mockupDir = argv[++i];
+        else if (arg == "--icons")
+            iconDir = argv[++i];
         else
             return Usage();
     }
-    if (outDir.empty() && sheetPath.empty() && mockupDir.empty()) return Usage();
+    const bool drawAssets = !outDir.empty() || !sheetPath.empty() || !mockupDir.empty();
+    if (!drawAssets && iconDir.empty()) return Usage();
     try {
-        const std::vector<BuiltAsset> assets = BuildAll();
         std::string error;
+        if (!iconDir.empty() && !WriteIcons(iconDir, error)) {
+            std::fprintf(stderr, "zor_artgen: %s\n", error.c_str());
+            return 1;
+        }
+        if (!drawAssets) return 0;
+        const std::vector<BuiltAsset> assets = BuildAll();
         if (!outDir.empty() && !WriteArchives(assets, outDir, soundsDir, error)) {
             std::fprintf(stderr, "zor_artgen: %s\n", error.c_str());
             return 1;

@@ -24,10 +24,13 @@ constexpr int kExitUsage = 2;
 constexpr double kDefaultPreviewScale = 0.5;
 
 const char kUsage[] =
-    "Usage: zor_packgen [OPTIONS] -o NAME.zor     make a pack of ten pairs and its info file NAME.dat\n"
-    "       zor_packgen [OPTIONS] --pair STEM     make one pair: STEM.jpg and STEM.map\n"
-    "       zor_packgen --check PACK.zor...       verify every pair of existing packs\n"
-    "       zor_packgen --preview OUT.png PACK.zor  draw a pack's pairs with their rectangles\n"
+    "Usage: zor_packgen [OPTIONS] -o NAME.zor\n"
+    "  or:  zor_packgen [OPTIONS] --pair STEM\n"
+    "  or:  zor_packgen --check PACK.zor...\n"
+    "  or:  zor_packgen --preview OUT.png PACK.zor\n"
+    "Makes a pack of ten pairs and its info file NAME.dat, or one pair STEM.jpg and STEM.map;\n"
+    "verifies every pair of existing packs (--check), or draws a pack's pairs with their\n"
+    "rectangles (--preview).\n"
     "\n"
     "Options:\n"
     "  -o, --output NAME.zor  the pack to write (NAME.dat is written beside it)\n"

@@ -9,10 +9,10 @@
 #include "tools/common/ArchiveWriter.h"
 
 const char* const kZorResUsage =
-    "usage: zor_res create OUT FILE...\n"
-    "       zor_res list ARCHIVE\n"
-    "       zor_res extract ARCHIVE [NAME...] [-C DIR]\n"
-    "       zor_res --help\n"
+    "Usage: zor_res create OUT FILE...\n"
+    "  or:  zor_res list ARCHIVE\n"
+    "  or:  zor_res extract ARCHIVE [NAME...] [-C DIR]\n"
+    "  or:  zor_res --help\n"
     "Entry names are the files' base names (at most 31 bytes, at most 500 entries,\n"
     "unique without regard to case); list prints index, name, offset and size.\n";
 
