@@ -6,7 +6,7 @@
 
 #include "game/control/Globals.h"
 #include "game/gfx/ShowError.h"
-#include "game/io/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "game/play/DataPacks.h"
 #include "game/play/Stage.h"
 

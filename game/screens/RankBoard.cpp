@@ -9,7 +9,7 @@
 #include "game/control/Random.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/Text.h"
-#include "game/io/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "game/io/Effects.h"
 #include "game/screens/TypedWords.h"
 #include "game/shell/Globals.h"

@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "game/gfx/Archive.h"
-#include "game/io/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "tools/common/ArchiveWriter.h"
 
 const char* const kZorResUsage =
