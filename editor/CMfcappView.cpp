@@ -1,0 +1,123 @@
+#include "editor/CMfcappView.h"
+
+#include <cstdlib>
+
+#include "common/MapFile.h"
+#include "common/MapPath.h"
+#include "editor/GameLauncher.h"
+#include "platform/MessageBox.h"
+
+namespace {
+constexpr const char* kStartupPicture = "sample.jpg";
+constexpr const char* kStartupMap = "sample.map";
+
+// Map records are picture pixels, the view's rectangles view pixels. The shift wraps like the 32-bit
+// integers it works on, so any file, however odd its values, saves back to the same bytes.
+int32_t Shift(int32_t value, int32_t by) {
+    return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(by));
+}
+} // namespace
+
+void CMfcappView::Show(const std::string& text) {
+    messages_.Show(kCaption, text);
+}
+
+void CMfcappView::LoadStartup() {
+    LoadPictureJpeg(kStartupPicture);
+    m_mapPath = kStartupMap;
+    LoadMap();
+}
+
+bool CMfcappView::OpenPicture(const std::string& path) {
+    const std::string mapPath = MapPathFor(path);
+    if (mapPath.size() > kMaxMapPath) {
+        Show("mapfile path too long...");
+        return false;
+    }
+    m_rects = {};
+    m_mapPath = mapPath;
+    LoadMap();
+    const std::string ending = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+    if (ending == ".JPG" || ending == ".jpg") return LoadPictureJpeg(path);
+    if (ending == ".GIF" || ending == ".gif") return LoadPictureGif(path);
+    if (ending == ".BMP" || ending == ".bmp") return LoadPictureBmp(path);
+    return true; // any other ending keeps the picture: only the map of the new name was loaded
+}
+
+bool CMfcappView::LoadMap() {
+    m_origin = {};
+    std::vector<uint8_t> bytes;
+    if (!ReadMapFile(m_mapPath, bytes)) {
+        Show("mapfile open error...");
+        return false;
+    }
+    const MapRecords map = DecodeMap(bytes);
+    const int complete = CompleteMapRecords(bytes.size());
+    for (int k = 0; k < kRects; ++k) {
+        const MapRect& r = map[k];
+        // Records a short file does not hold whole are empty rectangles.
+        m_rects[k] = k < complete ? ViewRect{Shift(r.left, m_origin.x), Shift(r.top, m_origin.y),
+                                             Shift(r.right, m_origin.x), Shift(r.bottom, m_origin.y)}
+                                  : ViewRect{};
+    }
+    return true;
+}
+
+bool CMfcappView::SaveMap() {
+    MapRecords map;
+    for (int k = 0; k < kRects; ++k) {
+        const ViewRect& r = m_rects[k];
+        map[k] = {Shift(r.left, -m_origin.x), Shift(r.top, -m_origin.y), Shift(r.right, -m_origin.x),
+                  Shift(r.bottom, -m_origin.y)};
+    }
+    std::string error;
+    if (!WriteMapFile(m_mapPath, map, error)) {
+        Show("mapfile write error...");
+        return false;
+    }
+    Show(m_mapPath + "로 저장 되었습니다.");
+    return true;
+}
+
+void CMfcappView::TestMap(const std::string& programDir) {
+    SaveMap(); // a failed save does not stop the launch
+    const int error = StartGame(m_mapPath, programDir);
+    if (error != 0) Show("ZOR.EXE Open error " + std::to_string(error));
+}
+
+bool CMfcappView::LoadPictureJpeg(const std::string& path) {
+    return m_picture.LoadJpeg(path.c_str(), kPictureLimits);
+}
+
+// The GIF reader is not part of the codecs yet: the picture stays as it was, as after a failed read.
+bool CMfcappView::LoadPictureGif(const std::string&) {
+    return false;
+}
+
+// The BMP reader is not part of the codecs yet: the picture stays as it was, as after a failed read.
+bool CMfcappView::LoadPictureBmp(const std::string&) {
+    return false;
+}
+
+void CMfcappView::LeftDown(int x, int y) {
+    m_active = m_active + 1 > kRects - 1 ? 0 : m_active + 1;
+    m_dragging = 1;
+    m_rects[m_active] = {x, y, x, y};
+}
+
+bool CMfcappView::MouseMove(int x, int y) {
+    if (!m_dragging) return false;
+    m_rects[m_active].right = x;
+    m_rects[m_active].bottom = y;
+    // About every second move repaints, each in a new frame colour.
+    return std::rand() % 2 == 0;
+}
+
+void CMfcappView::LeftUp() {
+    m_dragging = 0;
+}
+
+void CMfcappView::RightDown(int x, int y) {
+    for (ViewRect& r : m_rects)
+        if (r.Contains(x, y)) r = {};
+}
