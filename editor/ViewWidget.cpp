@@ -6,6 +6,11 @@
 #include "editor/CMfcappView.h"
 #include "editor/ViewPaint.h"
 
+namespace {
+// Dark, so the map path written in white at the top-left corner can be read.
+const QColor kBackground(64, 64, 64);
+} // namespace
+
 ViewWidget::ViewWidget(CMfcappView& view, QWidget* parent) : QWidget(parent), view_(view) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent); // paintEvent fills the whole area itself
@@ -13,7 +18,7 @@ ViewWidget::ViewWidget(CMfcappView& view, QWidget* parent) : QWidget(parent), vi
 
 void ViewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), kBackground);
     PaintView(painter, view_);
 }
 
