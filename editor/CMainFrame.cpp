@@ -75,7 +75,10 @@ void CMainFrame::BuildMenus() {
     file->addAction(reflash);
     file->addSeparator();
     file->addAction(exit);
-    menuBar()->addAction(test);
+    // A menu bar shows an action's icon instead of its text, so the bar's "&Test" is an action of its own.
+    QAction* testItem = menuBar()->addAction(test->text(), this, &CMainFrame::TestMap);
+    testItem->setObjectName("testItem");
+    testItem->setStatusTip(test->statusTip());
     QMenu* help = menuBar()->addMenu("Help");
     help->addAction(www);
     help->addAction(about);

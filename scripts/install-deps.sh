@@ -19,6 +19,8 @@ PACKAGES=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick netpbm giflib-tools libjpeg-turbo-progs sox xvfb xauth
+  # the editor's screenshot under a real X server and window manager
+  openbox xdotool
 )
 
 missing=()

@@ -90,6 +90,7 @@ class EditorWindowTest : public QObject {
         QCOMPARE(ItemTexts(top[0]->menu()), (std::vector<QString>{"&Save \t<F2>", "&Open \t<F3>",
                                                                   "&Reflash \t<F5>", "E&xit \t<ESC>"}));
         QCOMPARE(top[1]->text(), QString("&Test"));
+        QVERIFY(top[1]->icon().isNull());
         QCOMPARE(top[2]->text(), QString("Help"));
         QCOMPARE(ItemTexts(top[2]->menu()), (std::vector<QString>{"WWW", "About"}));
 
