@@ -115,8 +115,9 @@ uint8_t* Decode(const Source& source, uint32_t* width, uint32_t* height, const J
         cinfo.out_color_space = JCS_CMYK;
     // Refused before the library sizes anything by the header.
     if (TooLarge(cinfo.image_width, cinfo.image_height, limits)) {
-        ShowCodecMessage(kPlainCaption, "JpegFile :\nPicture too large (" + std::to_string(cinfo.image_width) +
-                                            " x " + std::to_string(cinfo.image_height) + ")");
+        ShowCodecMessage(kPlainCaption, "JpegFile :\nPicture too large (" +
+                                            std::to_string(cinfo.image_width) + " x " +
+                                            std::to_string(cinfo.image_height) + ")");
         jpeg_destroy_decompress(&cinfo);
         return nullptr;
     }

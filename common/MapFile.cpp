@@ -37,7 +37,8 @@ MapRecords DecodeMap(std::span<const uint8_t> bytes) {
     MapRecords map{};
     for (size_t k = 0; k < map.size(); ++k) {
         const size_t at = k * kMapRecordBytes;
-        map[k] = {GetLe32(bytes, at), GetLe32(bytes, at + 4), GetLe32(bytes, at + 8), GetLe32(bytes, at + 12)};
+        map[k] = {GetLe32(bytes, at), GetLe32(bytes, at + 4), GetLe32(bytes, at + 8),
+                  GetLe32(bytes, at + 12)};
     }
     return map;
 }

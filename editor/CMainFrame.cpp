@@ -55,7 +55,8 @@ void CMainFrame::BuildMenus() {
     QAction* save = AddCommand("save", "&Save \t<F2>", "File Save", "Save", &CMainFrame::SaveMap);
     // Ctrl+S saves the map too: an empty document written to a file of the user's choice could wipe a map.
     save->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)});
-    QAction* open = AddCommand("open", "&Open \t<F3>", "Open an existing picture", "Open", &CMainFrame::OpenPicture);
+    QAction* open =
+        AddCommand("open", "&Open \t<F3>", "Open an existing picture", "Open", &CMainFrame::OpenPicture);
     open->setShortcuts({QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_O)});
     QAction* reflash =
         AddCommand("reflash", "&Reflash \t<F5>", "Reflash ImageFile", "Reflash", &CMainFrame::Reflash);
@@ -91,8 +92,8 @@ void CMainFrame::BuildToolBar() {
     const struct {
         const char* action;
         ToolIcon icon;
-    } buttons[] = {{"open", ToolIcon::Open},       {"save", ToolIcon::Save}, {nullptr, {}},
-                   {"reflash", ToolIcon::Reflash}, {"test", ToolIcon::Test}, {nullptr, {}},
+    } buttons[] = {{"open", ToolIcon::Open},       {"save", ToolIcon::Save},  {nullptr, {}},
+                   {"reflash", ToolIcon::Reflash}, {"test", ToolIcon::Test},  {nullptr, {}},
                    {"www", ToolIcon::Www},         {"about", ToolIcon::About}};
     for (const auto& button : buttons) {
         if (!button.action) {

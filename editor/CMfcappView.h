@@ -26,7 +26,8 @@ class CMfcappView {
     static constexpr int kRects = 5;
     static constexpr int kOrigin = 20; // the picture's top-left pixel lies at (20, 20) in the view
     static constexpr const char* kCaption = "mfcapp";
-    // Camera photos open; beyond 50 million pixels (about 150 MB of pixels) a picture is refused as too large.
+    // Camera photos open; beyond 50 million pixels (about 150 MB of pixels) a picture is refused as too
+    // large.
     static constexpr JpegFile::Limits kPictureLimits{65535, 50'000'000};
 
     explicit CMfcappView(MessageBox& messages) : messages_(messages) {}

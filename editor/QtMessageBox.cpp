@@ -1,8 +1,8 @@
 #include "editor/QtMessageBox.h"
 
-#include <cstdio>
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "editor/CMfcappView.h"
 
@@ -10,7 +10,7 @@ void QtMessageBox::Show(std::string_view caption, std::string_view text) {
     std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
     const bool library = caption.starts_with("JPEG");
     const QString title = library ? QString::fromUtf8(caption.data(), qsizetype(caption.size()))
-                                   : QString::fromUtf8(CMfcappView::kCaption);
+                                  : QString::fromUtf8(CMfcappView::kCaption);
     QMessageBox box(library ? QMessageBox::Critical : QMessageBox::NoIcon, title,
                     QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok,
                     QApplication::activeWindow());

@@ -117,12 +117,24 @@ QIcon DrawToolIcon(ToolIcon icon, int side) {
     const qreal scale = side / 23.0; // the pictures are laid out on 23 x 23
     p.scale(scale, scale);
     switch (icon) {
-    case ToolIcon::Open: DrawOpen(p); break;
-    case ToolIcon::Save: DrawSave(p); break;
-    case ToolIcon::Reflash: DrawReflash(p); break;
-    case ToolIcon::Test: DrawTest(p); break;
-    case ToolIcon::Www: DrawWww(p); break;
-    case ToolIcon::About: DrawAbout(p); break;
+    case ToolIcon::Open:
+        DrawOpen(p);
+        break;
+    case ToolIcon::Save:
+        DrawSave(p);
+        break;
+    case ToolIcon::Reflash:
+        DrawReflash(p);
+        break;
+    case ToolIcon::Test:
+        DrawTest(p);
+        break;
+    case ToolIcon::Www:
+        DrawWww(p);
+        break;
+    case ToolIcon::About:
+        DrawAbout(p);
+        break;
     }
     return QIcon(pixmap);
 }

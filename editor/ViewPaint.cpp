@@ -1,9 +1,9 @@
 #include "editor/ViewPaint.h"
 
-#include <algorithm>
-#include <cstdlib>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 
 #include "editor/CMfcappView.h"
 

@@ -1,8 +1,8 @@
 // zor_edit: the map editor. Opens a picture, lets the author draw its five difference rectangles, saves
 // them as the picture's map and starts the game on the pair.
+#include <QApplication>
 #include <cstdlib>
 #include <ctime>
-#include <QApplication>
 
 #include "codecs/CodecMessages.h"
 #include "editor/CMainFrame.h"

@@ -26,5 +26,6 @@ int LoadStagePictures(CGameController& controller, int s);
 // and closes the game.
 int LoadPackPicture(CGameController& controller, int pack, int picture);
 
-// Decides between a normal start and test-map mode (an argument whose last component holds a dot, PairStem); in test-map mode the game is now playing the pair.
+// Decides between a normal start and test-map mode (an argument whose last component holds a dot, PairStem);
+// in test-map mode the game is now playing the pair.
 int ReadCommandLine(CGameController& controller, const std::string& argument);

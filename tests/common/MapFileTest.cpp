@@ -91,12 +91,13 @@ TEST_P(PairStems, CutAtTheFirstDotOfTheLastComponent) {
     EXPECT_EQ(MapPathFor(GetParam().path), GetParam().mapPath);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, PairStems,
-    ::testing::Values(StemCase{"sample.map", true, "sample", "sample.map"},
-                      StemCase{"./maps/cat.map", true, "./maps/cat", "./maps/cat.map"},
-                      StemCase{"./cat.jpg", true, "./cat", "./cat.map"},
-                      StemCase{"/home/a/my.pics/cat.jpg", true, "/home/a/my.pics/cat", "/home/a/my.pics/cat.map"},
-                      StemCase{"pics/cat.v2.jpeg", true, "pics/cat", "pics/cat.map"},
-                      StemCase{"", false, "", ".map"}, StemCase{"sample", false, "", "sample.map"},
-                      StemCase{"my.pics/cat", false, "", "my.pics/cat.map"}));
+INSTANTIATE_TEST_SUITE_P(Paths, PairStems,
+                         ::testing::Values(StemCase{"sample.map", true, "sample", "sample.map"},
+                                           StemCase{"./maps/cat.map", true, "./maps/cat", "./maps/cat.map"},
+                                           StemCase{"./cat.jpg", true, "./cat", "./cat.map"},
+                                           StemCase{"/home/a/my.pics/cat.jpg", true, "/home/a/my.pics/cat",
+                                                    "/home/a/my.pics/cat.map"},
+                                           StemCase{"pics/cat.v2.jpeg", true, "pics/cat", "pics/cat.map"},
+                                           StemCase{"", false, "", ".map"},
+                                           StemCase{"sample", false, "", "sample.map"},
+                                           StemCase{"my.pics/cat", false, "", "my.pics/cat.map"}));

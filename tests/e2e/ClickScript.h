@@ -9,9 +9,9 @@
 inline constexpr int kFramesBetweenFinds = 25;
 
 inline std::string ClickEveryDifference(const MapRecords& map, int first) {
-    constexpr int kTipX = 23, kTipY = 18;  // the pen's tip within its picture
-    constexpr int kStepAfterFind = 15;     // the pen steps down after its found animation
-    int penX = 100, penY = 200;            // where a stage puts player 1's pen
+    constexpr int kTipX = 23, kTipY = 18; // the pen's tip within its picture
+    constexpr int kStepAfterFind = 15;    // the pen steps down after its found animation
+    int penX = 100, penY = 200;           // where a stage puts player 1's pen
     std::string script;
     int f = first;
     for (const MapRect& r : map) {

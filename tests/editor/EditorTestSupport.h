@@ -14,7 +14,9 @@
 // Runs a test inside a scratch directory, as the editor works in its current directory.
 class InScratchDir {
   public:
-    InScratchDir() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(dir_.Path("")); }
+    InScratchDir() : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir_.Path(""));
+    }
     ~InScratchDir() { std::filesystem::current_path(previous_); }
     const TempDir& dir() const { return dir_; }
 

@@ -28,7 +28,8 @@ void WriteSolidJpeg(const std::string& path, int width, int height, const QColor
     for (int i = 0; i < width * height; ++i)
         pixels.insert(pixels.end(), {uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue())});
     const std::vector<uint8_t> bytes = EncodeJpeg(pixels, width, height, 3, JCS_RGB, 100);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 bool Near(QRgb pixel, const QColor& c) {
@@ -87,8 +88,8 @@ class EditorWindowTest : public QObject {
         const QList<QAction*> top = frame->menuBar()->actions();
         QCOMPARE(top.size(), 3);
         QCOMPARE(top[0]->text(), QString("&File"));
-        QCOMPARE(ItemTexts(top[0]->menu()), (std::vector<QString>{"&Save \t<F2>", "&Open \t<F3>",
-                                                                  "&Reflash \t<F5>", "E&xit \t<ESC>"}));
+        QCOMPARE(ItemTexts(top[0]->menu()),
+                 (std::vector<QString>{"&Save \t<F2>", "&Open \t<F3>", "&Reflash \t<F5>", "E&xit \t<ESC>"}));
         QCOMPARE(top[1]->text(), QString("&Test"));
         QVERIFY(top[1]->icon().isNull());
         QCOMPARE(top[2]->text(), QString("Help"));
@@ -205,14 +206,15 @@ class EditorWindowTest : public QObject {
         WriteText(programDir.Path("zor"), "#!/bin/sh\nSDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " +
                                               std::string(ZOR_BINARY) +
                                               " --replay script.txt --trace trace.txt \"$@\" 2> stderr.txt\n"
-                                              "echo \"$1\" > " + done + "\n");
+                                              "echo \"$1\" > " +
+                                              done + "\n");
         fs::permissions(programDir.Path("zor"), fs::perms::owner_all);
 
         view->LoadStartup();
         QCOMPARE(log.lines, std::vector<std::string>{"mfcapp|mapfile open error..."});
         Open(programDir.Path(""));
-        const QRect drawn[] = {{60, 120, 40, 40}, {160, 120, 40, 40}, {260, 120, 40, 40},
-                               {60, 260, 40, 40}, {160, 260, 40, 40}};
+        const QRect drawn[] = {
+            {60, 120, 40, 40}, {160, 120, 40, 40}, {260, 120, 40, 40}, {60, 260, 40, 40}, {160, 260, 40, 40}};
         for (const QRect& r : drawn) DragIn(frame->viewWidget(), r.topLeft(), r.topLeft() + QPoint(40, 40));
         MapRecords saved;
         for (int k = 0; k < 5; ++k) {

@@ -105,8 +105,8 @@ class ViewDataTest : public QObject {
 
     void savedRecordsAreViewRectanglesLessTheOrigin() {
         QVERIFY(view->SaveMap());
-        QCOMPARE(ReadAll("sample.map"), Le32s({-20, -20, -20, -20, -20, -20, -20, -20, -20, -20, -20, -20, -20,
-                                               -20, -20, -20, -20, -20, -20, -20}));
+        QCOMPARE(ReadAll("sample.map"), Le32s({-20, -20, -20, -20, -20, -20, -20, -20, -20, -20,
+                                               -20, -20, -20, -20, -20, -20, -20, -20, -20, -20}));
         QCOMPARE(log.lines.back(), std::string("mfcapp|sample.map로 저장 되었습니다."));
         QVERIFY(view->LoadMap());
         for (const ViewRect& r : view->m_rects) QCOMPARE(r, ViewRect{});
@@ -118,8 +118,9 @@ class ViewDataTest : public QObject {
     }
 
     void loadThenSaveWritesTheSameBytes() {
-        std::vector<uint8_t> original = Le32s({1, 2, 3, 4, -5, -20, 700, 480, INT32_MAX, INT32_MIN, -1, 0,
-                                               INT32_MIN + 3, INT32_MAX - 7, 19, 21, 0, 0, 0, 0});
+        std::vector<uint8_t> original =
+            Le32s({1,  2,  3, 4, -5, -20, 700, 480, INT32_MAX, INT32_MIN, -1, 0, INT32_MIN + 3, INT32_MAX - 7,
+                   19, 21, 0, 0, 0,  0});
         std::ofstream("sample.map", std::ios::binary)
             .write(reinterpret_cast<const char*>(original.data()), std::streamsize(original.size()));
         QVERIFY(view->LoadMap());
@@ -164,11 +165,16 @@ class ViewDataTest : public QObject {
     void mapPathIsCutInTheLastComponent_data() {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("map");
-        QTest::newRow("plain") << "pics/cat.jpg" << "pics/cat.map";
-        QTest::newRow("dotted folder") << "my.pics/cat.jpg" << "my.pics/cat.map";
-        QTest::newRow("dot-slash") << "./cat.jpg" << "./cat.map";
-        QTest::newRow("two dots") << "cat.v2.jpg" << "cat.map";
-        QTest::newRow("no dot") << "cat" << "cat.map";
+        QTest::newRow("plain") << "pics/cat.jpg"
+                               << "pics/cat.map";
+        QTest::newRow("dotted folder") << "my.pics/cat.jpg"
+                                       << "my.pics/cat.map";
+        QTest::newRow("dot-slash") << "./cat.jpg"
+                                   << "./cat.map";
+        QTest::newRow("two dots") << "cat.v2.jpg"
+                                  << "cat.map";
+        QTest::newRow("no dot") << "cat"
+                                << "cat.map";
     }
     void mapPathIsCutInTheLastComponent() {
         QFETCH(QString, picture);
@@ -194,7 +200,8 @@ class ViewDataTest : public QObject {
         // 101 x 2: the top row red, the bottom row blue (two rows of 8 keep the colours apart in JPEG).
         std::vector<uint8_t> pixels;
         for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 101; ++x) pixels.insert(pixels.end(), {uint8_t(y < 8 ? 255 : 0), 0, uint8_t(y < 8 ? 0 : 255)});
+            for (int x = 0; x < 101; ++x)
+                pixels.insert(pixels.end(), {uint8_t(y < 8 ? 255 : 0), 0, uint8_t(y < 8 ? 0 : 255)});
         scratch->dir().Write("pic.jpg", EncodeJpeg(pixels, 101, 16, 3, JCS_RGB, 100));
         QVERIFY(view->OpenPicture("pic.jpg"));
         const RgbPicture& p = view->m_picture;
@@ -244,8 +251,8 @@ class ViewDataTest : public QObject {
     void testStartsTheGameBesideTheEditorWithTheMapPath() {
         TempDir programDir;
         const std::string record = scratch->dir().Path("launched.txt");
-        WriteText(programDir.Path("zor"), "#!/bin/sh\nprintf '%s\\n%s\\n' \"$1\" \"$(pwd)\" > " + record + ".tmp\nmv " +
-                                              record + ".tmp " + record + "\n");
+        WriteText(programDir.Path("zor"), "#!/bin/sh\nprintf '%s\\n%s\\n' \"$1\" \"$(pwd)\" > " + record +
+                                              ".tmp\nmv " + record + ".tmp " + record + "\n");
         fs::permissions(programDir.Path("zor"), fs::perms::owner_all);
         view->TestMap(programDir.Path(""));
         QCOMPARE(log.lines, std::vector<std::string>{"mfcapp|sample.map로 저장 되었습니다."});

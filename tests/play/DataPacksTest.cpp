@@ -77,4 +77,3 @@ TEST(PackFiles, FoundWithoutRegardToCaseSortedAndLimited) {
     EXPECT_EQ(FindPackFiles(dir.string(), 2), (std::vector<std::string>{"A.ZOR", "b.zor"}));
     fs::remove_all(dir);
 }
-
