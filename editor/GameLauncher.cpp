@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -22,7 +23,9 @@ void Reap(pid_t pid) {
 
 int StartGame(const std::string& mapPath, const std::string& programDir) {
     const std::string beside = programDir.empty() ? std::string() : programDir + "/" + kGameName;
-    const bool hasBeside = !beside.empty() && access(beside.c_str(), X_OK) == 0;
+    struct stat info {};
+    const bool hasBeside = !beside.empty() && stat(beside.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+                           access(beside.c_str(), X_OK) == 0;
     std::string program = hasBeside ? beside : kGameName;
     std::string argument = mapPath;
     char* argv[] = {program.data(), argument.data(), nullptr};
