@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "codecs/BmpFile.h"
+#include "codecs/GifFile.h"
+#include "codecs/RgbRows.h"
 #include "common/MapFile.h"
 #include "common/MapPath.h"
 #include "editor/GameLauncher.h"
@@ -89,14 +92,31 @@ bool CMfcappView::LoadPictureJpeg(const std::string& path) {
     return m_picture.LoadJpeg(path.c_str(), kPictureLimits);
 }
 
-// The GIF reader is not part of the codecs yet: the picture stays as it was, as after a failed read.
-bool CMfcappView::LoadPictureGif(const std::string&) {
-    return false;
+// A failed read shows the reader's text and keeps the previous picture.
+bool CMfcappView::LoadPictureGif(const std::string& path) {
+    GifFile gif;
+    uint32_t width = 0, height = 0;
+    std::unique_ptr<uint8_t[]> packed = gif.GIFRead(path.c_str(), &width, &height);
+    if (!packed) {
+        Show(gif.m_errorText);
+        return false;
+    }
+    return m_picture.TakePackedRgb(std::move(packed), width, height);
 }
 
-// The BMP reader is not part of the codecs yet: the picture stays as it was, as after a failed read.
-bool CMfcappView::LoadPictureBmp(const std::string&) {
-    return false;
+// The reader shows its own messages; a file it refuses leaves the previous picture.
+bool CMfcappView::LoadPictureBmp(const std::string& path) {
+    return LoadBmp(path.c_str(), *this) && m_picture.m_pImage;
+}
+
+void CMfcappView::ReplacePixels(uint32_t width, uint32_t height, std::unique_ptr<uint8_t[]> packedBgr) {
+    m_picture.m_width = width;
+    m_picture.m_height = height;
+    m_picture.m_rowBytes = 0;
+    m_picture.m_pImage.reset();
+    if (!packedBgr) return;
+    m_picture.m_pImage = AlignRows(packedBgr.get(), width, height, m_picture.m_rowBytes);
+    if (!m_picture.m_pImage) m_picture.m_rowBytes = 0;
 }
 
 void CMfcappView::LeftDown(int x, int y) {

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "codecs/JpegFile.h"
+#include "codecs/PictureHolder.h"
+#include "codecs/PictureLimits.h"
 #include "codecs/RgbPicture.h"
 
 class MessageBox;
@@ -21,14 +23,13 @@ struct ViewRect {
 // Everything the editor edits, with no widgets: the picture in DIB layout, the five difference rectangles,
 // the slot drawn last, the drag state and the map path. The window forwards mouse events and commands here
 // and paints from it (PaintView). Messages go to the message box given at construction.
-class CMfcappView {
+class CMfcappView : private PictureHolder {
   public:
     static constexpr int kRects = 5;
     static constexpr int kOrigin = 20; // the picture's top-left pixel lies at (20, 20) in the view
     static constexpr const char* kCaption = "mfcapp";
-    // Camera photos open; beyond 50 million pixels (about 150 MB of pixels) a picture is refused as too
-    // large.
-    static constexpr JpegFile::Limits kPictureLimits{65535, 50'000'000};
+    // Camera photos open: up to 8192 x 8192 pixels (192 MiB), as for BMP and GIF; beyond, "too large".
+    static constexpr JpegFile::Limits kPictureLimits{65535, kMaxPicturePixels};
 
     explicit CMfcappView(MessageBox& messages) : messages_(messages) {}
 
@@ -66,6 +67,8 @@ class CMfcappView {
 
   private:
     void Show(const std::string& text);
+    // The BMP reader's new picture: packed bottom-up blue-green-red rows, padded here.
+    void ReplacePixels(uint32_t width, uint32_t height, std::unique_ptr<uint8_t[]> packedBgr) override;
 
     MessageBox& messages_;
 };

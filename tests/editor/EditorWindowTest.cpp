@@ -65,7 +65,7 @@ class EditorWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
     }
 
-  private slots:
+  private Q_SLOTS:
     void init() {
         scratch = std::make_unique<InScratchDir>();
         log.lines.clear();

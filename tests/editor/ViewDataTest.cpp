@@ -6,8 +6,10 @@
 #include "common/MapFile.h"
 #include "editor/CMfcappView.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "tests/support/GifFiles.h"
 #include "tests/support/JpegEncode.h"
 #include "tests/support/MessageLog.h"
+#include "tests/support/PictureFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -41,7 +43,7 @@ class ViewDataTest : public QObject {
     MessageLog log;
     std::unique_ptr<CMfcappView> view;
 
-  private slots:
+  private Q_SLOTS:
     void init() {
         scratch = std::make_unique<InScratchDir>();
         log.lines.clear();
@@ -218,8 +220,8 @@ class ViewDataTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::newRow("mixed case") << "cat.Jpg";
         QTest::newRow("jpeg") << "cat.jpeg";
-        QTest::newRow("gif") << "cat.gif";
-        QTest::newRow("bmp") << "cat.BMP";
+        QTest::newRow("GIF that is a JPEG") << "cat.GIF";
+        QTest::newRow("bmp that is a JPEG") << "cat.bmp";
     }
     void otherEndingsLoadTheMapAndKeepThePicture() {
         QFETCH(QString, name);
@@ -231,6 +233,55 @@ class ViewDataTest : public QObject {
         QCOMPARE(view->m_mapPath, std::string("cat.map"));
         QCOMPARE(view->m_rects[0], (ViewRect{30, 30, 50, 50}));
         QCOMPARE(view->m_picture.m_width, 8u);
+    }
+
+    void bmpAndGifPicturesArriveInTheSameLayout() {
+        // 3 x 2, bottom row first in the BMP: blue, green, red pixels; top row white.
+        std::vector<uint8_t> rows = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0};
+        rows.insert(rows.end(), {255, 255, 255, 255, 255, 255, 255, 255, 255, 0, 0, 0});
+        scratch->dir().Write("cat.bmp", MakeBmp(24, 3, 2, rows));
+        QVERIFY(view->OpenPicture("cat.bmp"));
+        const RgbPicture& p = view->m_picture;
+        QCOMPARE(p.m_width, 3u);
+        QCOMPARE(p.m_rowBytes, 12u);
+        QCOMPARE(std::vector<uint8_t>(p.m_pImage.get(), p.m_pImage.get() + 9),
+                 (std::vector<uint8_t>{255, 0, 0, 0, 255, 0, 0, 0, 255}));
+
+        // 2 x 2 GIF, top row red, black; bottom row black, blue.
+        const std::vector<uint8_t> gif = GifBuilder(2, 2, {{255, 0, 0}, {0, 0, 0}, {0, 0, 255}, {9, 9, 9}})
+                                             .Image({0, 0, 2, 2, false, {}, {0, 1, 1, 2}, 2})
+                                             .Done();
+        scratch->dir().Write("dog.gif", gif);
+        QVERIFY(view->OpenPicture("dog.gif"));
+        QCOMPARE(p.m_width, 2u);
+        QCOMPARE(p.m_rowBytes, 8u);
+        QCOMPARE(std::vector<uint8_t>(p.m_pImage.get(), p.m_pImage.get() + 6), // bottom row, blue-green-red
+                 (std::vector<uint8_t>{0, 0, 0, 255, 0, 0}));
+        QCOMPARE(std::vector<uint8_t>(p.m_pImage.get() + 8, p.m_pImage.get() + 14),
+                 (std::vector<uint8_t>{0, 0, 255, 0, 0, 0}));
+        QCOMPARE(view->m_mapPath, std::string("dog.map"));
+    }
+
+    void unreadableBmpOrGifKeepsThePicture_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("gif") << "bad.gif"
+                             << "mfcapp|";
+        QTest::newRow("bmp") << "bad.bmp"
+                             << "mfcapp|Not a valid BMP File";
+    }
+    void unreadableBmpOrGifKeepsThePicture() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        scratch->dir().Write("first.jpg", SolidJpeg(8, 8, 0, 255, 0));
+        QVERIFY(view->OpenPicture("first.jpg"));
+        scratch->dir().Write(name.toStdString(), std::vector<uint8_t>(64, 'x'));
+        log.lines.clear();
+        QVERIFY(!view->OpenPicture(name.toStdString()));
+        QCOMPARE(view->m_picture.m_width, 8u);
+        QVERIFY(view->m_picture.m_pImage);
+        QCOMPARE(log.lines.size(), size_t(2)); // the missing map, then the reader's text
+        QVERIFY2(log.lines[1].starts_with(message.toStdString()), log.lines[1].c_str());
     }
 
     void startupReportsMissingFilesAndStartsEmpty() {
@@ -245,7 +296,7 @@ class ViewDataTest : public QObject {
         scratch->dir().Write("wide.jpg", SolidJpeg(5000, 8, 9, 9, 9));
         QVERIFY(view->OpenPicture("wide.jpg"));
         QCOMPARE(view->m_picture.m_width, 5000u);
-        QCOMPARE(CMfcappView::kPictureLimits.maxPixels, uint64_t(50'000'000));
+        QCOMPARE(CMfcappView::kPictureLimits.maxPixels, uint64_t(8192) * 8192);
     }
 
     void testStartsTheGameBesideTheEditorWithTheMapPath() {
