@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -41,8 +42,10 @@ TEST(PlayRun, TestMapPlaysThePairWithBothPlayersAndDrainsTenPerFrame) {
 }
 
 TEST(PlayRun, MapPathWithDotsInItsFoldersLoadsTheRightFiles) {
-    const fs::path folder = fs::temp_directory_path() / "zor.e2e.pics";
-    fs::create_directories(folder);
+    // A folder of its own (runs of other builds may share /tmp), with a dot in its name.
+    std::string pattern = (fs::temp_directory_path() / "zor.e2e.pics-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fs::path folder = pattern;
     fs::copy_file(std::string(ZOR_TEST_DATA_DIR) + "/sample.jpg", folder / "cat.jpg",
                   fs::copy_options::overwrite_existing);
     fs::copy_file(std::string(ZOR_TEST_DATA_DIR) + "/sample.map", folder / "cat.map",
