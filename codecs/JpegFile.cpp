@@ -79,6 +79,10 @@ void StoreRow(const j_decompress_ptr cinfo, const uint8_t* sample, uint8_t* rgb,
     }
 }
 
+bool TooLarge(uint32_t width, uint32_t height, const JpegFile::Limits& limits) {
+    return width > limits.maxSide || height > limits.maxSide || uint64_t(width) * height > limits.maxPixels;
+}
+
 struct Source {
     std::FILE* file = nullptr;
     const uint8_t* data = nullptr;
@@ -86,7 +90,7 @@ struct Source {
 };
 
 // A fatal error leaves this function by longjmp, so nothing here may need a destructor.
-uint8_t* Decode(const Source& source, uint32_t* width, uint32_t* height) {
+uint8_t* Decode(const Source& source, uint32_t* width, uint32_t* height, const JpegFile::Limits& limits) {
     jpeg_decompress_struct cinfo;
     ErrorManager err;
     jpeg_progress_mgr progress{};
@@ -109,11 +113,17 @@ uint8_t* Decode(const Source& source, uint32_t* width, uint32_t* height) {
     jpeg_read_header(&cinfo, TRUE);
     if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK)
         cinfo.out_color_space = JCS_CMYK;
-    // Refused as an allocation that cannot be had, before the library sizes anything by the header.
-    const bool tooLarge = cinfo.image_width > JpegFile::kMaxSide || cinfo.image_height > JpegFile::kMaxSide;
-    if (!tooLarge) jpeg_start_decompress(&cinfo);
+    // Refused before the library sizes anything by the header.
+    if (TooLarge(cinfo.image_width, cinfo.image_height, limits)) {
+        ShowCodecMessage(kPlainCaption, "JpegFile :\nPicture too large (" +
+                                            std::to_string(cinfo.image_width) + " x " +
+                                            std::to_string(cinfo.image_height) + ")");
+        jpeg_destroy_decompress(&cinfo);
+        return nullptr;
+    }
+    jpeg_start_decompress(&cinfo);
     const size_t bytes = size_t(cinfo.output_width) * cinfo.output_height * kRgbComponents;
-    rgb = tooLarge ? nullptr : new (std::nothrow) uint8_t[bytes]();
+    rgb = new (std::nothrow) uint8_t[bytes]();
     if (!rgb) {
         ShowCodecMessage(kPlainCaption, kOutOfMemory);
         jpeg_destroy_decompress(&cinfo);
@@ -133,7 +143,8 @@ uint8_t* Decode(const Source& source, uint32_t* width, uint32_t* height) {
 }
 } // namespace
 
-std::unique_ptr<uint8_t[]> JpegFile::ReadRgb(const char* path, uint32_t* width, uint32_t* height) {
+std::unique_ptr<uint8_t[]> JpegFile::ReadRgb(const char* path, uint32_t* width, uint32_t* height,
+                                             const Limits& limits) {
     *width = *height = 0;
     std::FILE* file = std::fopen(path, "rb");
     if (!file) {
@@ -142,16 +153,16 @@ std::unique_ptr<uint8_t[]> JpegFile::ReadRgb(const char* path, uint32_t* width, 
     }
     Source source;
     source.file = file;
-    std::unique_ptr<uint8_t[]> rgb(Decode(source, width, height));
+    std::unique_ptr<uint8_t[]> rgb(Decode(source, width, height, limits));
     std::fclose(file);
     return rgb;
 }
 
 std::unique_ptr<uint8_t[]> JpegFile::ReadRgbFromMemory(const uint8_t* data, size_t size, uint32_t* width,
-                                                       uint32_t* height) {
+                                                       uint32_t* height, const Limits& limits) {
     *width = *height = 0;
     Source source;
     source.data = data;
     source.size = size;
-    return std::unique_ptr<uint8_t[]>(Decode(source, width, height));
+    return std::unique_ptr<uint8_t[]>(Decode(source, width, height, limits));
 }

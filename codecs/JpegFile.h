@@ -7,12 +7,20 @@
 // red-green-blue. Failures are shown through the codec message box and give null.
 class JpegFile {
   public:
-    // Pictures wider or taller than this are refused before anything of their size is allocated.
+    // The largest picture a caller takes. Larger ones are refused ("Picture too large") before anything of
+    // their size is allocated.
+    struct Limits {
+        uint32_t maxSide;
+        uint64_t maxPixels;
+    };
+    // The game's pictures fit the 640x480 screen; this bound only keeps hostile headers cheap.
     static constexpr uint32_t kMaxSide = 4096;
+    static constexpr Limits kGameLimits{kMaxSide, uint64_t(kMaxSide) * kMaxSide};
 
     // Width and height are 0 on failure, or the picture's size when the decode failed part-way.
-    static std::unique_ptr<uint8_t[]> ReadRgb(const char* path, uint32_t* width, uint32_t* height);
+    static std::unique_ptr<uint8_t[]> ReadRgb(const char* path, uint32_t* width, uint32_t* height,
+                                              const Limits& limits = kGameLimits);
     // The same decode from bytes already in memory.
     static std::unique_ptr<uint8_t[]> ReadRgbFromMemory(const uint8_t* data, size_t size, uint32_t* width,
-                                                        uint32_t* height);
+                                                        uint32_t* height, const Limits& limits = kGameLimits);
 };

@@ -19,7 +19,7 @@ PACKAGES=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
   imagemagick netpbm giflib-tools libjpeg-turbo-progs sox xvfb xauth
-  # trying the game as a person would: a window manager, a scripted mouse, window queries
+  # trying the game and the editor as a person would: a window manager, a scripted mouse, window queries
   openbox xdotool x11-utils
   # checks of the menu entries and the AppStream description
   desktop-file-utils appstream

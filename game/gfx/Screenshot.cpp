@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/io/AtomicFile.h"
+#include "common/AtomicFile.h"
 
 namespace {
 void PutLe(std::vector<uint8_t>& out, size_t at, uint32_t v, int bytes) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <strings.h>
 
+#include "common/MapPath.h"
 #include "game/control/GameController.h"
 #include "game/control/Globals.h"
 #include "game/control/Random.h"
@@ -18,7 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr int kPictureSearchEntries = 20;
-constexpr size_t kMaxTestMapName = 255;
 
 bool HasPackExtension(const fs::path& path) {
     const std::string ext = path.extension().string();
@@ -120,18 +120,9 @@ int LoadPackPicture(CGameController& controller, int packIndex, int picture) {
     return 1;
 }
 
-bool TestMapName(const std::string& argument, std::string& name) {
-    const size_t slash = argument.find_last_of('/');
-    const size_t componentStart = slash == std::string::npos ? 0 : slash + 1;
-    const size_t dot = argument.find('.', componentStart);
-    if (dot == std::string::npos) return false;
-    name = argument.substr(0, dot);
-    return true;
-}
-
 int ReadCommandLine(CGameController& controller, const std::string& argument) {
     std::string name;
-    if (!TestMapName(argument, name)) return 1;
+    if (!PairStem(argument, name)) return 1;
     controller.mode = ModePlay;
     gPlayer1Pen.lives = CGameController::kStartLives;
     gPlayer2Pen.lives = CGameController::kStartLives;
@@ -140,7 +131,7 @@ int ReadCommandLine(CGameController& controller, const std::string& argument) {
     controller.penaltiesCharged = 0;
     const std::string picture = name + ".jpg";
     const std::string map = name + ".map";
-    if (name.size() > kMaxTestMapName) {
+    if (name.size() > kMaxMapPath) {
         ShowError("IMAGE FILE LOAD ERROR!!  %s", picture.c_str());
         PostClose();
         return 1;

@@ -26,9 +26,6 @@ int LoadStagePictures(CGameController& controller, int s);
 // and closes the game.
 int LoadPackPicture(CGameController& controller, int pack, int picture);
 
-// Test-map mode is asked for when the last component of the argument holds a dot. The name is the
-// argument up to that component's first dot, so "./maps/cat.map" names "./maps/cat".
-bool TestMapName(const std::string& argument, std::string& name);
-
-// Decides between a normal start and test-map mode; in test-map mode the game is now playing the pair.
+// Decides between a normal start and test-map mode (an argument whose last component holds a dot, PairStem);
+// in test-map mode the game is now playing the pair.
 int ReadCommandLine(CGameController& controller, const std::string& argument);

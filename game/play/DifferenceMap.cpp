@@ -1,9 +1,9 @@
 #include "game/play/DifferenceMap.h"
 
 #include <cctype>
-#include <cstdio>
 #include <vector>
 
+#include "common/MapFile.h"
 #include "game/control/Random.h"
 #include "game/gfx/Archive.h"
 #include "game/gfx/ShowError.h"
@@ -13,11 +13,6 @@
 #include "game/shell/Globals.h"
 
 namespace {
-int32_t ReadLe32(const uint8_t* p) {
-    return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
-                                uint32_t(p[3]) << 24);
-}
-
 constexpr int kFoundLastFrame = 7;
 constexpr int kRevealedLastFrame = 1;
 } // namespace
@@ -37,22 +32,15 @@ void CDifferenceMap::Reset() {
 }
 
 void CDifferenceMap::ReadRecords(const uint8_t* bytes, size_t size) {
-    uint8_t record[kMapBytes] = {};
-    for (size_t i = 0; i < size && i < size_t(kMapBytes); ++i) record[i] = bytes[i];
-    for (int k = 0; k < kDifferences; ++k) {
-        const uint8_t* r = record + k * kRecordBytes;
-        rects[k] = {ReadLe32(r), ReadLe32(r + 4), ReadLe32(r + 8), ReadLe32(r + 12)};
-    }
+    const MapRecords map = DecodeMap({bytes, size});
+    for (int k = 0; k < kDifferences; ++k) rects[k] = {map[k].left, map[k].top, map[k].right, map[k].bottom};
 }
 
 int CDifferenceMap::LoadMapFile(const std::string& path) {
     Reset();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return 0;
-    uint8_t bytes[kMapBytes];
-    const size_t got = std::fread(bytes, 1, sizeof bytes, file);
-    std::fclose(file);
-    ReadRecords(bytes, got);
+    std::vector<uint8_t> bytes;
+    if (!ReadMapFile(path, bytes)) return 0;
+    ReadRecords(bytes.data(), bytes.size());
     return 1;
 }
 

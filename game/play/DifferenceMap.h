@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/MapFile.h"
 #include "game/control/Scene.h"
 #include "game/gfx/Rect.h"
 
@@ -13,9 +14,7 @@ class Pen;
 // the time runs out, and drawn as marks on both pictures.
 class CDifferenceMap : public CScene {
   public:
-    static constexpr int kDifferences = 5;
-    static constexpr int kMapBytes = 80;
-    static constexpr int kRecordBytes = 16;
+    static constexpr int kDifferences = kMapRecords;
     static constexpr int kRightPictureOffset = 309; // the right picture lies this far right of the left one
     static constexpr int kHidden = -1;
     static constexpr int kRevealed = 0;

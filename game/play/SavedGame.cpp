@@ -4,9 +4,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/AtomicFile.h"
 #include "game/control/Globals.h"
 #include "game/gfx/ShowError.h"
-#include "game/io/AtomicFile.h"
 #include "game/play/DataPacks.h"
 #include "game/play/Stage.h"
 

@@ -6,10 +6,10 @@
 #include <fstream>
 #include <string>
 
+#include "common/AtomicFile.h"
 #include "game/control/Random.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/Text.h"
-#include "game/io/AtomicFile.h"
 #include "game/io/Effects.h"
 #include "game/screens/TypedWords.h"
 #include "game/shell/Globals.h"

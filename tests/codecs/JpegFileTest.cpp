@@ -72,9 +72,19 @@ TEST_F(JpegFileTest, PictureOver4096IsRefused) {
     uint32_t w = 0, h = 0;
     EXPECT_EQ(JpegFile::ReadRgbFromMemory(bytes.data(), bytes.size(), &w, &h), nullptr);
     EXPECT_EQ(w, 0u);
-    EXPECT_EQ(log.lines, std::vector<std::string>{"Error|JpegFile :\nOut of memory"});
+    EXPECT_EQ(log.lines, std::vector<std::string>{"Error|JpegFile :\nPicture too large (4097 x 1)"});
     const auto edge = EncodeJpeg(std::vector<uint8_t>(4096 * 3, 128), 4096, 1, 3, JCS_RGB);
     EXPECT_NE(JpegFile::ReadRgbFromMemory(edge.data(), edge.size(), &w, &h), nullptr);
+}
+
+// A caller with room for larger pictures passes its own bound on sides and on the pixel count.
+TEST_F(JpegFileTest, CallersLimitsDecideWhatIsTooLarge) {
+    const auto bytes = EncodeJpeg(std::vector<uint8_t>(5000 * 2 * 3, 9), 5000, 2, 3, JCS_RGB);
+    uint32_t w = 0, h = 0;
+    EXPECT_NE(JpegFile::ReadRgbFromMemory(bytes.data(), bytes.size(), &w, &h, {8000, 10000}), nullptr);
+    EXPECT_EQ(w, 5000u);
+    EXPECT_EQ(JpegFile::ReadRgbFromMemory(bytes.data(), bytes.size(), &w, &h, {8000, 9999}), nullptr);
+    EXPECT_EQ(log.lines, std::vector<std::string>{"Error|JpegFile :\nPicture too large (5000 x 2)"});
 }
 
 // A greyscale progressive file of 1 + 1 + 63 + 63 = 128 scans: each AC band sent in two passes.

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "game/play/DifferenceMap.h"
+#include "common/MapFile.h"
+#include "tests/e2e/ClickScript.h"
 #include "tests/e2e/ZorRun.h"
 
 namespace fs = std::filesystem;
@@ -11,31 +13,11 @@ namespace fs = std::filesystem;
 namespace {
 constexpr int kModePlay = 4;
 constexpr int kModeBonus = 5;
-constexpr int kFramesBetweenFinds = 25; // a find's animation holds the pen for 17 frames
 
-CDifferenceMap SampleMap() {
-    CDifferenceMap map;
-    EXPECT_EQ(map.LoadMapFile(std::string(ZOR_TEST_DATA_DIR) + "/sample.map"), 1);
-    return map;
-}
-
-// Moves player 1's pen tip to the middle of each rectangle and clicks it, starting at frame `first`.
-std::string ClickEveryDifference(const CDifferenceMap& map, int first) {
-    int penX = 100, penY = 200; // where a stage puts player 1's pen
-    std::string script;
-    int f = first;
-    for (const Rect& r : map.rects) {
-        const int targetX = (r.left + r.right) / 2 - 23;
-        const int targetY = (r.top + r.bottom) / 2 - 18;
-        script += std::to_string(f) + " move " + std::to_string(targetX - penX) + " " +
-                  std::to_string(targetY - penY) + "\n";
-        script += std::to_string(f + 1) + " button down left\n";
-        script += std::to_string(f + 2) + " button up left\n";
-        penX = targetX;
-        penY = targetY + 15; // the pen steps down after its found animation
-        f += kFramesBetweenFinds;
-    }
-    return script;
+MapRecords SampleMap() {
+    std::vector<uint8_t> bytes;
+    EXPECT_TRUE(ReadMapFile(std::string(ZOR_TEST_DATA_DIR) + "/sample.map", bytes));
+    return DecodeMap(bytes);
 }
 
 ZorRunOptions TestMap(const std::string& path) {
@@ -60,8 +42,10 @@ TEST(PlayRun, TestMapPlaysThePairWithBothPlayersAndDrainsTenPerFrame) {
 }
 
 TEST(PlayRun, MapPathWithDotsInItsFoldersLoadsTheRightFiles) {
-    const fs::path folder = fs::temp_directory_path() / "zor.e2e.pics";
-    fs::create_directories(folder);
+    // A folder of its own (runs of other builds may share /tmp), with a dot in its name.
+    std::string pattern = (fs::temp_directory_path() / "zor.e2e.pics-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fs::path folder = pattern;
     fs::copy_file(std::string(ZOR_TEST_DATA_DIR) + "/sample.jpg", folder / "cat.jpg",
                   fs::copy_options::overwrite_existing);
     fs::copy_file(std::string(ZOR_TEST_DATA_DIR) + "/sample.map", folder / "cat.map",
@@ -85,7 +69,7 @@ TEST(PlayRun, MissingTestPictureIsReported) {
 }
 
 TEST(PlayRun, ClickingAllFiveFindsThemThenTheGaugeDrainsAndTheBonusFollows) {
-    const CDifferenceMap map = SampleMap();
+    const MapRecords map = SampleMap();
     const ZorRun run = RunZor(ClickEveryDifference(map, 10) + "400 end\n", TestMap("sample.map"));
     ASSERT_EQ(run.frames.size(), 400u);
     // Each find lowers the count on its click frame; no life is lost.

@@ -53,7 +53,7 @@ TEST(BundledPacks, SamplePairForTheEditorPasses) {
     fs::path dir;
     if (BundledPacks(dir).empty()) GTEST_SKIP() << "no built data directory";
     const std::vector<uint8_t> map = ReadAll(dir / "sample.map");
-    ASSERT_EQ(map.size(), kMapFileSize);
+    ASSERT_EQ(map.size(), kMapFileBytes);
     const PairReport report = VerifyPair(Decode(ReadAll(dir / "sample.jpg")), DecodeMap(map));
     EXPECT_TRUE(report.Ok()) << report.Summary();
 }

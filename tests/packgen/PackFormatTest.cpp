@@ -2,39 +2,6 @@
 
 #include "tools/packgen/PackFormat.h"
 
-TEST(MapFormat, FiveLittleEndianRecordsOf16Bytes) {
-    DifferenceMap map{};
-    map[0] = {10, 20, 309, 419};
-    map[4] = {-1, 0x01020304, 7, -2};
-    const std::vector<uint8_t> bytes = EncodeMap(map);
-    ASSERT_EQ(bytes.size(), 80u);
-    EXPECT_EQ(bytes[0], 10);
-    EXPECT_EQ(bytes[4], 20);
-    EXPECT_EQ(bytes[8], 309 & 0xFF);
-    EXPECT_EQ(bytes[9], 309 >> 8);
-    EXPECT_EQ(bytes[12], 419 & 0xFF);
-    EXPECT_EQ(bytes[64], 0xFF); // rectangle 4's left, -1
-    EXPECT_EQ(bytes[67], 0xFF);
-    EXPECT_EQ(bytes[68], 0x04); // rectangle 4's top, low byte first
-    EXPECT_EQ(bytes[71], 0x01);
-    EXPECT_EQ(DecodeMap(bytes), map);
-}
-
-TEST(MapFormat, ShortFileCountsMissingBytesAsZeroAndExtraBytesAreIgnored) {
-    DifferenceMap map{};
-    map[0] = {11, 22, 33, 44};
-    map[1] = {55, 66, 77, 88};
-    std::vector<uint8_t> bytes = EncodeMap(map);
-    bytes.resize(20); // rectangle 0 whole, rectangle 1's left only
-    const DifferenceMap read = DecodeMap(bytes);
-    EXPECT_EQ(read[0], map[0]);
-    EXPECT_EQ(read[1], (MapRect{55, 0, 0, 0}));
-    std::vector<uint8_t> longer = EncodeMap(map);
-    longer.resize(200, 0xAB);
-    EXPECT_EQ(DecodeMap(longer), map);
-    EXPECT_EQ(DecodeMap({}), DifferenceMap{});
-}
-
 TEST(PackInfoFormat, StarsMakerAndFiveLinesAt32ByteFields) {
     PackInfo info;
     info.stars = 4;

@@ -77,27 +77,3 @@ TEST(PackFiles, FoundWithoutRegardToCaseSortedAndLimited) {
     EXPECT_EQ(FindPackFiles(dir.string(), 2), (std::vector<std::string>{"A.ZOR", "b.zor"}));
     fs::remove_all(dir);
 }
-
-struct MapNameCase {
-    const char* argument;
-    bool testMode;
-    const char* name;
-};
-
-class TestMapNames : public ::testing::TestWithParam<MapNameCase> {};
-
-TEST_P(TestMapNames, CutAtTheFirstDotOfTheLastComponent) {
-    std::string name;
-    EXPECT_EQ(TestMapName(GetParam().argument, name), GetParam().testMode);
-    if (GetParam().testMode) {
-        EXPECT_EQ(name, GetParam().name);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, TestMapNames,
-    ::testing::Values(MapNameCase{"sample.map", true, "sample"},
-                      MapNameCase{"./maps/cat.map", true, "./maps/cat"},
-                      MapNameCase{"/home/a/my.pics/cat.map", true, "/home/a/my.pics/cat"},
-                      MapNameCase{"pics/cat.v2.map", true, "pics/cat"}, MapNameCase{"", false, ""},
-                      MapNameCase{"sample", false, ""}, MapNameCase{"my.pics/cat", false, ""}));

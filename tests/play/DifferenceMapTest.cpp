@@ -128,7 +128,7 @@ TEST(DifferenceMap, FileLoadKeepsShowAnswersAndMissingFileAnswersZero) {
     char path[] = "/tmp/zor-map-XXXXXX";
     const int fd = mkstemp(path);
     ASSERT_GE(fd, 0);
-    uint8_t bytes[CDifferenceMap::kMapBytes] = {};
+    uint8_t bytes[kMapFileBytes] = {};
     bytes[0] = 7;
     ASSERT_EQ(write(fd, bytes, sizeof bytes), ssize_t(sizeof bytes));
     close(fd);

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <strings.h>
 
-#include "game/io/AtomicFile.h"
+#include "common/AtomicFile.h"
 
 namespace {
 constexpr uint64_t kMaxArchiveBytes = 0x7FFFFFFF;

@@ -4,7 +4,7 @@
 #include <cairo.h>
 #include <cmath>
 
-#include "game/io/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "tools/packgen/JpegIo.h"
 #include "tools/packgen/PackFormat.h"
 #include "tools/packgen/PackReader.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/io/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "platform/Cp949.h"
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/PackBuilder.h"

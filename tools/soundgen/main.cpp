@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "game/io/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "tools/soundgen/Effects.h"
 #include "tools/soundgen/WavWriter.h"
 #include "tools/soundgen/tunes/Tunes.h"

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/AtomicFile.h"
 #include "game/gfx/Archive.h"
-#include "game/io/AtomicFile.h"
 #include "tools/common/ArchiveWriter.h"
 
 const char* const kZorResUsage =

@@ -1,4 +1,4 @@
-#include "game/io/AtomicFile.h"
+#include "common/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>

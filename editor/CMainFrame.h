@@ -1,0 +1,42 @@
+#pragma once
+#include <QMainWindow>
+#include <QString>
+
+class CMfcappView;
+class QAction;
+class ViewWidget;
+
+// The editor's main window: 800 x 600 at (0, 0), fixed size, caption "mfcapp"; the menu, the toolbar and
+// the keys, each command handled on the view's data; a status bar with prompts and the lock panes.
+class CMainFrame : public QMainWindow {
+  public:
+    static constexpr int kWidth = 800;
+    static constexpr int kHeight = 600;
+
+    // programDir is where the editor's executable lies: Test looks for `zor` there first.
+    CMainFrame(CMfcappView& view, QString programDir, QWidget* parent = nullptr);
+
+    ViewWidget* viewWidget() const { return viewWidget_; }
+    // The web page WWW opens: $ZOR_EDIT_HOMEPAGE, else the README beside the program.
+    QString homePage() const;
+
+    void OpenPicture();
+    void SaveMap();
+    void TestMap();
+    void Reflash();
+    void Exit();
+    void Print();
+    void VisitHomePage();
+    void About();
+
+  private:
+    QAction* AddCommand(const char* name, const QString& text, const char* prompt, const char* tip,
+                        void (CMainFrame::*handler)());
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+
+    CMfcappView& view_;
+    QString programDir_;
+    ViewWidget* viewWidget_;
+};

@@ -1,0 +1,143 @@
+#include "editor/CMfcappView.h"
+
+#include <cstdlib>
+
+#include "codecs/BmpFile.h"
+#include "codecs/GifFile.h"
+#include "codecs/RgbRows.h"
+#include "common/MapFile.h"
+#include "common/MapPath.h"
+#include "editor/GameLauncher.h"
+#include "platform/MessageBox.h"
+
+namespace {
+constexpr const char* kStartupPicture = "sample.jpg";
+constexpr const char* kStartupMap = "sample.map";
+
+// Map records are picture pixels, the view's rectangles view pixels. The shift wraps like the 32-bit
+// integers it works on, so any file, however odd its values, saves back to the same bytes.
+int32_t Shift(int32_t value, int32_t by) {
+    return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(by));
+}
+} // namespace
+
+void CMfcappView::Show(const std::string& text) {
+    messages_.Show(kCaption, text);
+}
+
+void CMfcappView::LoadStartup() {
+    LoadPictureJpeg(kStartupPicture);
+    m_mapPath = kStartupMap;
+    LoadMap();
+}
+
+bool CMfcappView::OpenPicture(const std::string& path) {
+    const std::string mapPath = MapPathFor(path);
+    if (mapPath.size() > kMaxMapPath) {
+        Show("mapfile path too long...");
+        return false;
+    }
+    m_rects = {};
+    m_mapPath = mapPath;
+    LoadMap();
+    const std::string ending = path.size() >= 4 ? path.substr(path.size() - 4) : "";
+    if (ending == ".JPG" || ending == ".jpg") return LoadPictureJpeg(path);
+    if (ending == ".GIF" || ending == ".gif") return LoadPictureGif(path);
+    if (ending == ".BMP" || ending == ".bmp") return LoadPictureBmp(path);
+    return true; // any other ending keeps the picture: only the map of the new name was loaded
+}
+
+bool CMfcappView::LoadMap() {
+    m_origin = {};
+    std::vector<uint8_t> bytes;
+    if (!ReadMapFile(m_mapPath, bytes)) {
+        Show("mapfile open error...");
+        return false;
+    }
+    const MapRecords map = DecodeMap(bytes);
+    const int complete = CompleteMapRecords(bytes.size());
+    for (int k = 0; k < kRects; ++k) {
+        const MapRect& r = map[k];
+        // Records a short file does not hold whole are empty rectangles.
+        m_rects[k] = k < complete ? ViewRect{Shift(r.left, m_origin.x), Shift(r.top, m_origin.y),
+                                             Shift(r.right, m_origin.x), Shift(r.bottom, m_origin.y)}
+                                  : ViewRect{};
+    }
+    return true;
+}
+
+bool CMfcappView::SaveMap() {
+    MapRecords map;
+    for (int k = 0; k < kRects; ++k) {
+        const ViewRect& r = m_rects[k];
+        map[k] = {Shift(r.left, -m_origin.x), Shift(r.top, -m_origin.y), Shift(r.right, -m_origin.x),
+                  Shift(r.bottom, -m_origin.y)};
+    }
+    std::string error;
+    if (!WriteMapFile(m_mapPath, map, error)) {
+        Show("mapfile write error...");
+        return false;
+    }
+    Show(m_mapPath + "로 저장 되었습니다.");
+    return true;
+}
+
+void CMfcappView::TestMap(const std::string& programDir) {
+    SaveMap(); // a failed save does not stop the launch
+    const int error = StartGame(m_mapPath, programDir);
+    if (error != 0) Show("ZOR.EXE Open error " + std::to_string(error));
+}
+
+bool CMfcappView::LoadPictureJpeg(const std::string& path) {
+    return m_picture.LoadJpeg(path.c_str(), kPictureLimits);
+}
+
+// A failed read shows the reader's text and keeps the previous picture.
+bool CMfcappView::LoadPictureGif(const std::string& path) {
+    GifFile gif;
+    uint32_t width = 0, height = 0;
+    std::unique_ptr<uint8_t[]> packed = gif.GIFRead(path.c_str(), &width, &height);
+    if (!packed) {
+        Show(gif.m_errorText);
+        return false;
+    }
+    return m_picture.TakePackedRgb(std::move(packed), width, height);
+}
+
+// The reader shows its own messages; a file it refuses leaves the previous picture.
+bool CMfcappView::LoadPictureBmp(const std::string& path) {
+    return LoadBmp(path.c_str(), *this) && m_picture.m_pImage;
+}
+
+void CMfcappView::ReplacePixels(uint32_t width, uint32_t height, std::unique_ptr<uint8_t[]> packedBgr) {
+    m_picture.m_width = width;
+    m_picture.m_height = height;
+    m_picture.m_rowBytes = 0;
+    m_picture.m_pImage.reset();
+    if (!packedBgr) return;
+    m_picture.m_pImage = AlignRows(packedBgr.get(), width, height, m_picture.m_rowBytes);
+    if (!m_picture.m_pImage) m_picture.m_rowBytes = 0;
+}
+
+void CMfcappView::LeftDown(int x, int y) {
+    m_active = m_active + 1 > kRects - 1 ? 0 : m_active + 1;
+    m_dragging = 1;
+    m_rects[m_active] = {x, y, x, y};
+}
+
+bool CMfcappView::MouseMove(int x, int y) {
+    if (!m_dragging) return false;
+    m_rects[m_active].right = x;
+    m_rects[m_active].bottom = y;
+    // About every second move repaints, each in a new frame colour.
+    return std::rand() % 2 == 0;
+}
+
+void CMfcappView::LeftUp() {
+    m_dragging = 0;
+}
+
+void CMfcappView::RightDown(int x, int y) {
+    for (ViewRect& r : m_rects)
+        if (r.Contains(x, y)) r = {};
+}

@@ -1,0 +1,74 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "codecs/JpegFile.h"
+#include "codecs/PictureHolder.h"
+#include "codecs/PictureLimits.h"
+#include "codecs/RgbPicture.h"
+
+class MessageBox;
+
+// A difference rectangle in view coordinates, kept as drawn: (left, top) is where the button went down,
+// (right, bottom) where the pointer went, so right may be below left and bottom below top.
+struct ViewRect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+
+    // All four edges count, as in the game's hit test.
+    bool Contains(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
+    bool operator==(const ViewRect&) const = default;
+};
+
+// Everything the editor edits, with no widgets: the picture in DIB layout, the five difference rectangles,
+// the slot drawn last, the drag state and the map path. The window forwards mouse events and commands here
+// and paints from it (PaintView). Messages go to the message box given at construction.
+class CMfcappView : private PictureHolder {
+  public:
+    static constexpr int kRects = 5;
+    static constexpr int kOrigin = 20; // the picture's top-left pixel lies at (20, 20) in the view
+    static constexpr const char* kCaption = "mfcapp";
+    // Camera photos open: up to 8192 x 8192 pixels (192 MiB), as for BMP and GIF; beyond, "too large".
+    static constexpr JpegFile::Limits kPictureLimits{65535, kMaxPicturePixels};
+
+    explicit CMfcappView(MessageBox& messages) : messages_(messages) {}
+
+    struct Origin {
+        int x = kOrigin, y = kOrigin;
+    } m_origin;
+    RgbPicture m_picture; // m_pImage, m_width, m_height, m_rowBytes
+    std::array<ViewRect, kRects> m_rects{};
+    int m_active = 0;
+    int m_dragging = 0;
+    std::string m_mapPath = "sample.map";
+
+    // Start-up in the current directory: "sample.jpg", then "sample.map"; either may be missing.
+    void LoadStartup();
+    // Opens a picture chosen in the file dialog with the map of the same stem. A path whose map path does
+    // not fit 255 characters is refused with a message and nothing changes (false).
+    bool OpenPicture(const std::string& path);
+
+    // Replaces the five rectangles by the map file's; "mapfile open error..." when it cannot be read.
+    bool LoadMap();
+    // Writes the five rectangles whole or not at all; the saved message, or "mapfile write error...".
+    bool SaveMap();
+    // Saves, then starts `zor` on the map path (found in programDir, else on PATH) without waiting.
+    void TestMap(const std::string& programDir);
+
+    bool LoadPictureJpeg(const std::string& path);
+    bool LoadPictureGif(const std::string& path);
+    bool LoadPictureBmp(const std::string& path);
+
+    // Mouse, in view coordinates. MouseMove answers whether the view should repaint.
+    void LeftDown(int x, int y);
+    bool MouseMove(int x, int y);
+    void LeftUp();
+    void RightDown(int x, int y);
+
+  private:
+    void Show(const std::string& text);
+    // The BMP reader's new picture: packed bottom-up blue-green-red rows, padded here.
+    void ReplacePixels(uint32_t width, uint32_t height, std::unique_ptr<uint8_t[]> packedBgr) override;
+
+    MessageBox& messages_;
+};

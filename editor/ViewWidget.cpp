@@ -1,0 +1,46 @@
+#include "editor/ViewWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "editor/CMfcappView.h"
+#include "editor/ViewPaint.h"
+
+namespace {
+// Dark, so the map path written in white at the top-left corner can be read.
+const QColor kBackground(64, 64, 64);
+} // namespace
+
+ViewWidget::ViewWidget(CMfcappView& view, QWidget* parent) : QWidget(parent), view_(view) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent); // paintEvent fills the whole area itself
+}
+
+void ViewWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackground);
+    PaintView(painter, view_);
+}
+
+void ViewWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        view_.LeftDown(at.x(), at.y());
+        update();
+    } else if (event->button() == Qt::RightButton) {
+        view_.RightDown(at.x(), at.y());
+        update();
+    }
+}
+
+void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (view_.MouseMove(at.x(), at.y())) update();
+}
+
+// Qt hands the release to the widget that saw the press even outside it, so a drag always ends here.
+void ViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    view_.LeftUp();
+    update();
+}
