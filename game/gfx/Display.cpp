@@ -6,8 +6,14 @@
 #include "game/gfx/Globals.h"
 #include "game/gfx/PixelConversion.h"
 #include "game/gfx/ShowError.h"
+#include "game/gfx/Text.h"
 #include "platform/Clock.h"
 #include "platform/Presenter.h"
+
+namespace {
+constexpr int kCreatedFontHeight = 20;
+constexpr int kCreatedFontWeight = 500;
+} // namespace
 
 bool InitDisplay(Presenter& presenter, Clock& clock, int width, int height, int bitDepth) {
     const bool created = DDCreate(presenter, width, height, bitDepth);
@@ -24,6 +30,7 @@ bool DDCreate(Presenter& presenter, int width, int height, int bitDepth) {
     gDisplay.bitDepth = bitDepth;
     gDisplay.fullScreen = 1;
     if (!DDCreateScreenSurfaces()) {
+        ShowError("DDCreateScreenSurfaces");
         ShowError("DDSetScreenMode");
         return false;
     }
@@ -35,6 +42,7 @@ bool DDCreate(Presenter& presenter, int width, int height, int bitDepth) {
         DDFlip();
     }
     gDisplay.ready = 1;
+    gDisplay.font = MakeFont(kCreatedFontHeight, kCreatedFontWeight, "arial"); // start-up replaces it
     return true;
 }
 
