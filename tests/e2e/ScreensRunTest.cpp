@@ -1,10 +1,29 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <vector>
 
 #include "tests/e2e/ZorRun.h"
 
 namespace {
+// The pixels of a 24-bit screenshot, top row first, as 0xRRGGBB; empty when it is not a 640 x 480 picture.
+std::vector<uint32_t> ShotPixels(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    constexpr size_t kHeader = 54, kRow = 640 * 3;
+    if (bytes.size() != kHeader + kRow * 480 || bytes[0] != 'B' || bytes[1] != 'M') return {};
+    std::vector<uint32_t> pixels;
+    for (int y = 479; y >= 0; --y)
+        for (int x = 0; x < 640; ++x) {
+            const uint8_t* p = &bytes[kHeader + kRow * size_t(y) + size_t(x) * 3];
+            pixels.push_back(uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]);
+        }
+    return pixels;
+}
+
 constexpr int kModeLogo = 0, kModeTitle = 2, kModeIntro = 3;
 // The logo's 101 updates run in frames 0..100; the 102nd, in frame 101, brings the title.
 constexpr size_t kTitleFrame = 101;
@@ -52,9 +71,19 @@ TEST(ScreensRun, LogoTitleWithMusicIntroAndEscapeBack) {
     EXPECT_NE(run.At(250, "music"), "-");
     EXPECT_EQ(run.At(251, "music"), run.At(250, "music"));
 
-    for (const char* shot : {"logo.bmp", "title.bmp", "intro.bmp"})
-        EXPECT_GT(std::filesystem::file_size(std::filesystem::path(run.workDir) / shot), 640u * 480u * 3u)
-            << shot;
+    // Each shot is a whole picture of its own screen: many colours, and most pixels differ between screens.
+    std::vector<std::vector<uint32_t>> shots;
+    for (const char* shot : {"logo.bmp", "title.bmp", "intro.bmp"}) {
+        shots.push_back(ShotPixels(run.workDir + "/" + shot));
+        ASSERT_EQ(shots.back().size(), 640u * 480u) << shot;
+        EXPECT_GT(std::set<uint32_t>(shots.back().begin(), shots.back().end()).size(), 100u) << shot;
+    }
+    for (size_t a = 0; a < shots.size(); ++a)
+        for (size_t b = a + 1; b < shots.size(); ++b) {
+            size_t differ = 0;
+            for (size_t i = 0; i < shots[a].size(); ++i) differ += shots[a][i] != shots[b][i] ? 1 : 0;
+            EXPECT_GT(differ, shots[a].size() / 2) << a << " and " << b;
+        }
 }
 
 // One pack, so ten stages are every stage: key 8 jumps to stage 10, ten wrong clicks end the game, and the
