@@ -25,8 +25,12 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
         }
         done += size_t(n);
     }
-    if (fsync(fd) != 0 || close(fd) != 0) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
+    // The descriptor is closed whether or not the flush worked; the first failure is the one reported.
+    const bool synced = fsync(fd) == 0;
+    const int syncError = errno;
+    const bool closed = close(fd) == 0;
+    if (!synced || !closed) {
+        error = "cannot write " + path + ": " + std::strerror(synced ? errno : syncError);
         unlink(temp.c_str());
         return false;
     }

@@ -127,7 +127,7 @@ void CGameController::Update() {
     if (HandleEscape()) return;
     if (skipEnabled == 1) {
         gDifferenceMap.showAnswers = 1;
-        if (gInput.KeyDown(DIK_N)) {
+        if (gInput.KeyDown(DIK_N) && NextStageExists()) {
             StartNextStage();
             return;
         }
@@ -179,12 +179,16 @@ void CGameController::UpdateMode() {
     }
 }
 
+// A continued saved game may have left its own total; a new game always covers every pack.
+void CGameController::NewGameOrder() {
+    stageTotal = packCount * kPicturesPerPack;
+    BuildStageOrder(*this);
+}
+
 void CGameController::StartPlaying(int lives2) {
     gPlayer1Pen.lives = kStartLives;
     gPlayer2Pen.lives = lives2;
-    // A continued saved game may have left its own total; a new game always covers every pack.
-    stageTotal = packCount * kPicturesPerPack;
-    BuildStageOrder(*this);
+    NewGameOrder();
     StartNextStage();
     singlePack = 0;
 }

@@ -64,6 +64,8 @@ class CGameController {
     void ScreenChange(int newMode);
     void GoToTitle();
     void GoToPackSelect();
+    // The order and stage total of a new game over every pack present.
+    void NewGameOrder();
     void OnTypedChar(uint8_t code);
 
   private:

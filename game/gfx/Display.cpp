@@ -7,8 +7,14 @@
 #include "game/gfx/Globals.h"
 #include "game/gfx/PixelConversion.h"
 #include "game/gfx/ShowError.h"
+#include "game/gfx/Text.h"
 #include "platform/Clock.h"
 #include "platform/Presenter.h"
+
+namespace {
+constexpr int kCreatedFontHeight = 20;
+constexpr int kCreatedFontWeight = 500;
+} // namespace
 
 bool InitDisplay(Presenter& presenter, Clock& clock, int width, int height, int bitDepth) {
     const bool created = DDCreate(presenter, width, height, bitDepth);
@@ -25,6 +31,7 @@ bool DDCreate(Presenter& presenter, int width, int height, int bitDepth) {
     gDisplay.bitDepth = bitDepth;
     gDisplay.fullScreen = 1;
     if (!DDCreateScreenSurfaces()) {
+        ShowError("DDCreateScreenSurfaces");
         ShowError("DDSetScreenMode");
         return false;
     }
@@ -36,6 +43,7 @@ bool DDCreate(Presenter& presenter, int width, int height, int bitDepth) {
         DDFlip();
     }
     gDisplay.ready = 1;
+    gDisplay.font = MakeFont(kCreatedFontHeight, kCreatedFontWeight, "arial"); // start-up replaces it
     return true;
 }
 

@@ -9,6 +9,7 @@
 bool Surface::LowLoadJpeg(Archive* archive, const char* name, int cellW, int cellH) {
     RgbPicture picture;
     const char* path = name;
+    ReleaseSurface(); // a failed load leaves the surface empty
     if (archive) {
         path = archive->Extract(name);
         if (!path) {
@@ -17,7 +18,6 @@ bool Surface::LowLoadJpeg(Archive* archive, const char* name, int cellW, int cel
         }
     }
     picture.LoadJpeg(path);
-    ReleaseSurface();
     if (!CreateSurfaceFor(name, int(picture.m_width), int(picture.m_height), true)) return false;
     if (!DrawToSurface(picture, *this)) {
         // A decode that failed part-way leaves sizes but no pixels; the surface is not kept.

@@ -1,5 +1,6 @@
 #include "game/play/DifferenceMap.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -21,6 +22,10 @@ std::string MapNameFor(std::string_view pictureName) {
     std::string name(pictureName.substr(0, pictureName.find('.')));
     for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return name + ".map";
+}
+
+int CDifferenceMap::DrawCoordinate(int64_t v) {
+    return static_cast<int>(std::clamp(v, -kDrawReach, kDrawReach));
 }
 
 void CDifferenceMap::Reset() {
@@ -86,7 +91,7 @@ void CDifferenceMap::RevealAll(int lives1, int lives2) {
     for (int k = 0; k < kDifferences; ++k) {
         if (finders[k] != kHidden) continue;
         finders[k] = kRevealed;
-        marks[k] = {rects[k].left, rects[k].top};
+        marks[k] = {DrawCoordinate(rects[k].left), DrawCoordinate(rects[k].top)};
     }
 }
 

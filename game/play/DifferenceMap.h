@@ -16,6 +16,10 @@ class CDifferenceMap : public CScene {
   public:
     static constexpr int kDifferences = kMapRecords;
     static constexpr int kRightPictureOffset = 309; // the right picture lies this far right of the left one
+    // Rectangles keep the 32-bit values of their file for hit tests; positions drawn from them are first
+    // brought within this distance of the screen, so that no offset added to them can overflow.
+    static constexpr int64_t kDrawReach = 1 << 20;
+    static int DrawCoordinate(int64_t v);
     static constexpr int kHidden = -1;
     static constexpr int kRevealed = 0;
     static constexpr int kFoundDelay = 7; // update steps before a found mark shows
@@ -45,6 +49,7 @@ class CDifferenceMap : public CScene {
     void Reset();
     void Update();
     void Draw() const;
+    Rect OutlineAt(int k, int dx) const;
     void DrawAnswerOutlines(int k) const;
     void DrawMark(int k) const;
 };

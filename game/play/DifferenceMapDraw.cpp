@@ -14,12 +14,20 @@ constexpr int kHalfLevel = 15;
 constexpr int kLeaveKeyPixels = 1;
 } // namespace
 
-void CDifferenceMap::DrawAnswerOutlines(int k) const {
+// The outline of a rectangle placed `dx` further right, with every edge brought within drawing reach.
+Rect CDifferenceMap::OutlineAt(int k, int dx) const {
     const Rect& r = rects[k];
+    return {DrawCoordinate(int64_t(r.left) + dx), DrawCoordinate(r.top),
+            DrawCoordinate(int64_t(r.right) + dx), DrawCoordinate(r.bottom)};
+}
+
+void CDifferenceMap::DrawAnswerOutlines(int k) const {
     int pitch = 0;
     if (!DDLock(gDisplay.lowDDBack.get(), pitch)) return;
-    DrawFrameRect(r.left, r.top, r.Width(), r.Height(), PlaceChannels(10, 31, 31));
-    DrawFrameRect(r.left + kRightPictureOffset, r.top, r.Width(), r.Height(), PlaceChannels(30, 30, 30));
+    const Rect left = OutlineAt(k, 0);
+    const Rect right = OutlineAt(k, kRightPictureOffset);
+    DrawFrameRect(left.left, left.top, left.Width(), left.Height(), PlaceChannels(10, 31, 31));
+    DrawFrameRect(right.left, right.top, right.Width(), right.Height(), PlaceChannels(30, 30, 30));
     DDUnlock(gDisplay.lowDDBack.get());
 }
 

@@ -51,11 +51,16 @@ bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& control
     if (total < 0 || total > CGameController::kOrderEntries || number < 1 || number > total) return false;
     std::array<StageEntry, CGameController::kOrderEntries> order;
     for (int i = 0; i < CGameController::kOrderEntries; ++i) order[i] = {bytes[2 * i], bytes[2 * i + 1]};
-    for (int i = 0; i < total; ++i) {
-        if (!PlayableEntry(controller, order[i])) return false;
+    // The game plays on from the saved stage to the total or to the first empty entry, whichever comes
+    // first (a single pack fills only ten entries); only those entries must name a picture present.
+    int end = number - 1;
+    while (end < total && !(order[end] == StageEntry{})) {
+        if (!PlayableEntry(controller, order[end])) return false;
+        ++end;
     }
+    if (end == number - 1) return false;
     controller.stageOrder = order;
-    controller.stageTotal = total;
+    controller.stageTotal = end;
     controller.stageNumber = number;
     lives1 = GetLe32(bytes, kLives1At);
     lives2 = GetLe32(bytes, kLives2At);
@@ -89,7 +94,7 @@ void LoadSavedGame() {
             std::fprintf(stderr, "zor: %s is not a usable saved game; a new game starts\n", kSaveFileName);
         gPlayer1Pen.lives = CGameController::kStartLives;
         gPlayer2Pen.lives = 0;
-        BuildStageOrder(gController);
+        gController.NewGameOrder();
     }
     StartNextStage();
 }

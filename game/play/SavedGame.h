@@ -11,7 +11,9 @@ constexpr size_t kSaveFileBytes = 1016;
 // The 1016 bytes of a saved game: the stage order, the stage total, the stage number and both lives.
 std::vector<uint8_t> EncodeSavedGame(const CGameController& controller, int lives1, int lives2);
 // Takes a saved game into the controller and the player pens; false (nothing changed) when the bytes
-// are short or name a stage total, stage number, pack or picture that does not exist.
+// are short, name a stage total or stage number that does not exist, or when an entry still to be played
+// is empty at the saved stage or names a pack or picture that is not there. The stage total taken is
+// where the order ends: at the saved total or at the first empty entry after the saved stage.
 bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& controller, int& lives1,
                      int& lives2);
 

@@ -62,6 +62,13 @@ int SearchDrain(int stageNumber) {
     return 10 + stageNumber / 20;
 }
 
+bool NextStageExists() {
+    const CGameController& c = gController;
+    if (LastStagePlayed() || c.stageNumber < 0 || c.stageNumber >= CGameController::kOrderEntries)
+        return false;
+    return !(c.stageOrder[c.stageNumber] == StageEntry{});
+}
+
 void StartNextStage() {
     CGameController& c = gController;
     gRankBoard.nameEntry = 0;

@@ -4,6 +4,8 @@ class Pen;
 
 // The rules of a stage: its start and end, one frame of search, lives.
 void StartNextStage();
+// True while the order holds a stage after the current one that the game would play.
+bool NextStageExists();
 void EndStage();
 void StartBonus();
 void StageStep();

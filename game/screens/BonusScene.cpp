@@ -26,6 +26,13 @@ constexpr int kMarkLevel = 15;
 PixelBuffer& Back() {
     return *gDisplay.lowDDBack;
 }
+
+// A card by its row, then its column: two draws in this order, so a seeded deal is the same everywhere.
+int RandomCard() {
+    const int row = GameRand() % CBonusScene::kRows;
+    const int column = GameRand() % CBonusScene::kColumns;
+    return row * CBonusScene::kColumns + column;
+}
 } // namespace
 
 void CBonusScene::Deal() {
@@ -37,8 +44,8 @@ void CBonusScene::Deal() {
     for (int i = 0; i < kCards; ++i) cards[i] = Card{i / 2, FaceDown, 0, 0, 0};
     cardBack = GameRand() % kCardBacks;
     for (int s = 0; s < kSwaps; ++s) {
-        const int a = (GameRand() % kRows) * kColumns + GameRand() % kColumns;
-        const int b = (GameRand() % kRows) * kColumns + GameRand() % kColumns;
+        const int a = RandomCard();
+        const int b = RandomCard();
         std::swap(cards[a], cards[b]);
     }
     for (int i = 0; i < kCards; ++i) {

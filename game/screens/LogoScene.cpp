@@ -35,6 +35,9 @@ int CLogoScene::Update() {
 
 int CLogoScene::Message(int msg, int, int) {
     switch (msg) {
+    case MsgEnter:
+        counter = 0;
+        return 1;
     case MsgLoad:
         Load();
         return 1;

@@ -26,5 +26,6 @@ CPackInfo DefaultPackInfo();
 // The fields the bytes reach; a short file leaves the rest empty (and no stars when even the first byte
 // is missing). Every field ends at its 32nd byte at the latest.
 CPackInfo DecodePackInfo(const std::vector<uint8_t>& bytes);
-// Reads the info file of a pack file name (defaults when there is none) and sets its file name field.
+// Reads the info file of a pack file name (defaults when there is none) and sets its file name field: the
+// name converted to code page 949 and cut to 31 bytes without splitting a character.
 CPackInfo ReadPackInfo(const std::string& packFileName);

@@ -29,9 +29,7 @@ void SaveNow() {
 
 // Only while a stage of the order follows; past the last one there is no picture to load.
 void NextStage() {
-    const CGameController& c = gController;
-    const int last = c.singlePack == 1 ? CGameController::kPicturesPerPack : c.stageTotal;
-    if (c.stageNumber < last) StartNextStage();
+    if (NextStageExists()) StartNextStage();
 }
 
 void EnableSkip() {

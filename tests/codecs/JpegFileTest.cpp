@@ -23,16 +23,20 @@ std::vector<uint8_t> Gradient(int w, int h, int components) {
     return p;
 }
 
-TEST_F(JpegFileTest, GreyscaleGivesEqualComponents) {
-    const auto path = dir.Write("g.jpg", EncodeJpeg(Gradient(16, 8, 1), 16, 8, 1, JCS_GRAYSCALE));
+TEST_F(JpegFileTest, GreyscaleGivesEqualComponentsOfTheStoredLevel) {
+    // Two flat halves, dark on the left and light on the right; the quality keeps them near their levels.
+    std::vector<uint8_t> grey(16 * 8);
+    for (size_t i = 0; i < grey.size(); ++i) grey[i] = i % 16 < 8 ? 40 : 200;
+    const auto path = dir.Write("g.jpg", EncodeJpeg(grey, 16, 8, 1, JCS_GRAYSCALE, 100));
     uint32_t w = 9, h = 9;
     auto rgb = JpegFile::ReadRgb(path.c_str(), &w, &h);
     ASSERT_NE(rgb, nullptr);
     EXPECT_EQ(w, 16u);
     EXPECT_EQ(h, 8u);
     for (size_t i = 0; i < size_t(w) * h * 3; i += 3) {
-        EXPECT_EQ(rgb[i], rgb[i + 1]);
-        EXPECT_EQ(rgb[i], rgb[i + 2]);
+        ASSERT_EQ(rgb[i], rgb[i + 1]) << i;
+        ASSERT_EQ(rgb[i], rgb[i + 2]) << i;
+        ASSERT_NEAR(rgb[i], grey[i / 3], 4) << i;
     }
     EXPECT_TRUE(log.lines.empty());
 }
@@ -44,7 +48,7 @@ TEST_F(JpegFileTest, MissingFileShowsTheOpenMessage) {
     EXPECT_EQ(w, 0u);
     EXPECT_EQ(h, 0u);
     ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_EQ(log.lines[0], "Error|JPEG :\nCan't open " + path);
+    EXPECT_EQ(log.lines[0], "Error|JPEG :\nCan't open " + path + "\n");
 }
 
 TEST_F(JpegFileTest, NotAJpegShowsTheLibraryMessageAsFatal) {

@@ -3,67 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "game/gfx/Rect.h"
-#include "tests/e2e/ZorRun.h"
+#include "tests/e2e/GameScript.h"
 
 namespace {
-constexpr int kModeSelect = 1, kModeTitle = 2, kModePlay = 4, kModeBonus = 5;
-constexpr int kBannerHidden = 0, kBannerCleared = 2, kBannerFailed = 3, kBannerBonusStart = 5;
-constexpr int kSeed = 4242;
-constexpr Point kMenuPenStart{320, 200};
-constexpr int kPenTipX = 23, kPenTipY = 18;
-
-// A replay script built line by line; the menu and player pens are moved by relative mouse motion.
-struct Script {
-    std::string text;
-    void At(int frame, const std::string& line) { text += std::to_string(frame) + " " + line + "\n"; }
-    void Key(int frame, const std::string& name) {
-        At(frame, "key down " + name);
-        At(frame + 1, "key up " + name);
-    }
-    void Click(int frame) {
-        At(frame, "button down left");
-        At(frame + 1, "button up left");
-    }
-    void Type(int frame, const std::string& word) {
-        At(frame, "text \"" + word + "\"");
-        Key(frame + 1, "RETURN");
-    }
-    // Escape leaves the logo at once; the menu pen's tip then goes to (x, y) and clicks.
-    void TitleChoice(int tipY) {
-        Key(1, "ESCAPE");
-        At(3, "move 0 " + std::to_string(tipY - kPenTipY - kMenuPenStart.y));
-        Click(4);
-    }
-};
-
-ZorRunOptions Seeded(int frames) {
-    ZorRunOptions options;
-    options.args = {"--seed", std::to_string(kSeed), "--frames", std::to_string(frames)};
-    return options;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-int Le32(const std::string& bytes, size_t at) {
-    return int(uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8 | uint8_t(bytes[at + 2]) << 16 |
-               uint32_t(uint8_t(bytes[at + 3])) << 24);
-}
-
-size_t FirstFrame(const ZorRun& run, const std::string& key, int value, size_t from = 0) {
-    for (size_t f = from; f < run.frames.size(); ++f)
-        if (run.IntAt(f, key) == value) return f;
-    return run.frames.size();
-}
-
-constexpr int kTitleOnePlayerTipY = 250, kTitleContinueTipY = 320, kTitlePacksTipY = 423;
+using namespace e2e;
 
 // A one-player game skipped to stage 5 with the typed word, which then times out into the bonus stage.
 Script ToTheBonus() {
@@ -145,6 +90,32 @@ TEST(ScreensRun, BonusFailsOnTimeOutThenClearsAndSavesForStageSix) {
     EXPECT_EQ(continued.IntAt(19, "mode"), kModePlay);
     EXPECT_EQ(continued.IntAt(19, "stage"), 6);
     EXPECT_EQ(continued.IntAt(19, "p1"), 5);
+}
+
+TEST(ScreensRun, TheContinueChoiceGivesALifeOnlyToAPlayerStillIn) {
+    const Script prefix = ToTheBonus();
+    const ZorRun toBonus = RunZor(prefix.text, Seeded(2400));
+    const size_t bonus = FirstFrame(toBonus, "mode", kModeBonus);
+    ASSERT_LT(bonus, toBonus.frames.size()) << toBonus.stderrText;
+    ASSERT_EQ(toBonus.IntAt(bonus, "p2"), 0);
+
+    Script s = prefix;
+    Point pen{100, 200};
+    const int start = int(bonus) + 70;
+    ClearTheTable(s, start, toBonus.At(bonus, "cards"), pen);
+    const int chooseAt = start + 40;
+    // Onto the left half of the result banner (230..320, 194..240): continue.
+    s.At(chooseAt, "move " + std::to_string(270 - pen.x) + " " + std::to_string(210 - pen.y));
+    s.Click(chooseAt + 2);
+    const ZorRun run = RunZor(s.text, Seeded(chooseAt + 10));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(run.IntAt(chooseAt - 1, "banner"), kBannerCleared);
+    const int lives = run.IntAt(chooseAt - 1, "p1");
+    EXPECT_EQ(run.IntAt(chooseAt + 3, "stage"), 6);
+    EXPECT_EQ(run.IntAt(chooseAt + 3, "mode"), kModePlay);
+    EXPECT_EQ(run.IntAt(chooseAt + 3, "p1"), lives + 1);
+    EXPECT_EQ(run.IntAt(chooseAt + 3, "p2"), 0);
+    EXPECT_FALSE(std::filesystem::exists(run.workDir + "/zor.sav"));
 }
 
 TEST(ScreensRun, TheSaveWordDuringStageSevenContinuesAtStageSeven) {
@@ -243,8 +214,7 @@ TEST(ScreensRun, ASinglePackEndsAfterItsTenthPictureBackOnTheSelectionScreen) {
     s.Click(24);
     for (int k = 0; k < 10; ++k) s.Type(30 + 10 * k, "wospank"); // the tenth finds no stage to skip to
     ZorRunOptions options = Seeded(2600);
-    for (int row = 0; row < 10; ++row)
-        options.files["zor.rnk"] += std::string("d\0\0\0", 4) + std::string(20, '\0');
+    options.files["zor.rnk"] = Ranking(100);
     const ZorRun run = RunZor(s.text, options);
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     EXPECT_EQ(run.IntAt(26, "single"), 1);

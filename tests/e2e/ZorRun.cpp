@@ -23,12 +23,22 @@ std::string Quote(const std::string& s) {
     return out + "'";
 }
 
-void LinkData(const fs::path& work) {
+// A pack or its info file that the run leaves out.
+bool LeftOut(const fs::path& file, const std::vector<std::string>& packs) {
+    const std::string ext = file.extension().string();
+    if (packs.empty() || (ext != ".zor" && ext != ".dat")) return false;
+    for (const std::string& pack : packs)
+        if (fs::path(pack).stem() == file.stem()) return false;
+    return true;
+}
+
+void LinkData(const fs::path& work, const std::vector<std::string>& packs) {
     const fs::path data = ZOR_TEST_DATA_DIR;
     if (!fs::is_directory(data)) return;
     for (const auto& entry : fs::directory_iterator(data)) {
-        if (entry.path().filename() == "zor") continue;
-        fs::create_symlink(entry.path(), work / entry.path().filename());
+        const fs::path name = entry.path().filename();
+        if (name == "zor" || LeftOut(name, packs)) continue;
+        fs::create_symlink(entry.path(), work / name);
     }
 }
 
@@ -70,7 +80,7 @@ ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
     if (!dir) return run;
     run.workDir = dir;
     const fs::path work = dir;
-    if (options.withData) LinkData(work);
+    if (options.withData) LinkData(work, options.packs);
     for (const auto& [name, bytes] : options.files) std::ofstream(work / name, std::ios::binary) << bytes;
     std::ofstream(work / "script.txt") << script;
 

@@ -22,6 +22,7 @@ struct ZorRunOptions {
     std::vector<std::string> args;            // extra arguments (a map path, --frames N ...)
     std::map<std::string, std::string> env;   // extra environment (e.g. SDL_VIDEODRIVER override)
     bool withData = true;                     // link the built data directory's files into the work dir
+    std::vector<std::string> packs;           // when given, only these packs (with their info files)
     std::map<std::string, std::string> files; // files written into the work dir before the run (name, bytes)
 };
 

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "game/control/Globals.h"
+#include "game/screens/Globals.h"
 #include "tests/gfx/DisplayFixture.h"
 
 namespace {
@@ -103,13 +104,25 @@ TEST_F(CrossFadeTest, SurfacesLostAtAStepAreReportedByTheNextFlipOnce) {
     EXPECT_TRUE(DDFlip());
 }
 
-TEST_F(CrossFadeTest, ScreenChangeCapturesTheBackSurfaceAndFadesOnScreen) {
+TEST_F(CrossFadeTest, ScreenChangeFadesFromTheOldScreenToTheNewModeDrawnOnce) {
     FillPattern(Back(), 77);
-    const std::vector<uint16_t> before(Back().Data(), Back().Data() + kScreenWidth * kScreenHeight);
+    PixelBuffer oldScreen = Back();
+    PixelBuffer titleScreen(kScreenWidth, kScreenHeight);
+    FillPattern(titleScreen, 30000);
+    gTitleScene.background =
+        MakeSprite(kScreenWidth, kScreenHeight, 0, 0, [&](int x, int y) { return titleScreen.At(x, y); });
+    gTitleScene.highlighted = CTitleScene::kNoItem;
     gController.ScreenChange(ModeTitle);
+    gTitleScene.background = {};
     ASSERT_EQ(presenter.frames.size(), size_t(kCrossFadeSteps));
-    EXPECT_TRUE(presenter.frames[0] == before);
-    EXPECT_TRUE(gDisplay.lowDDFront->At(5, 5) == presenter.frames.back()[5 * kScreenWidth + 5]);
+    const std::vector<uint16_t> old(oldScreen.Data(), oldScreen.Data() + kScreenWidth * kScreenHeight);
+    EXPECT_TRUE(presenter.frames[0] == old);
+    // The new mode is drawn into the back surface, and every later step mixes it in.
+    EXPECT_TRUE(std::equal(titleScreen.Data(), titleScreen.Data() + old.size(), Back().Data()));
+    for (int s = 1; s < kCrossFadeSteps; ++s) {
+        const size_t i = size_t(s) * 7919 % old.size();
+        ASSERT_EQ(presenter.frames[size_t(s)][i], Mixed(s, old[i], titleScreen.Data()[i])) << s;
+    }
 }
 
 class BlendCellTest : public DisplayTest {

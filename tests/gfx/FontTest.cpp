@@ -48,6 +48,12 @@ TEST_F(FontTest, LinesHaveTheCellHeightOfTheirFont) {
     EXPECT_EQ(Rasterizer().PointSize(gDisplay.font), 14);
 }
 
+TEST_F(FontTest, TheDisplayMakesItsOwnDefaultFont) {
+    ASSERT_TRUE(DDCreate(presenter, kScreenWidth, kScreenHeight, kScreenDepth));
+    EXPECT_NE(gDisplay.font, kNoFont);
+    EXPECT_EQ(gDisplay.font, MakeFont(20, 500, "arial"));
+}
+
 TEST_F(FontTest, TextChangesOnlyThePixelsUnderItsGlyphs) {
     FillPattern(Back(), 321);
     PixelBuffer before = Back();

@@ -39,7 +39,8 @@ class LoaderTest : public ::testing::Test {
         bad[0] = 9;
         w.Add("b.pcx", bad); // at offset 7
         // bytes per line 3, three rows; the run of 5 in row 1 stops at the row's end.
-        w.Add("odd.pcx", MakePcx(3, 3, {1, 2, 3, 0xC5, 4, 5, 6, 7}, pal));
+        // Three pixels wide, stored in four bytes a line; row 1 is a run of 5 that stops at the row's end.
+        w.Add("odd.pcx", MakePcx(4, 3, {1, 2, 3, 9, 0xC6, 4, 5, 6, 7, 8}, pal, 3));
         auto enc = MakePcx(3, 1, {1, 2, 3}, pal);
         enc[2] = 0;
         w.Add("e.pcx", enc);
@@ -50,6 +51,8 @@ class LoaderTest : public ::testing::Test {
         w.Add("huge.pcx", MakePcx(4096, 4096, {0xFF, 1}, pal));
         // 3 x 2 with one byte of padding a row: (1086 - 6 - 1078) / 2 = 1.
         w.Add("p8.bmp", MakeBmp(8, 3, 2, {1, 2, 7, 0, 4, 5, 6, 0}, pal));
+        // Three bytes of padding a row where the four-byte rule would say one: (1090 - 6 - 1078) / 2 = 3.
+        w.Add("p8wide.bmp", MakeBmp(8, 3, 2, {1, 2, 7, 0, 0, 0, 4, 5, 6, 0, 0, 0}, pal));
         w.Add("p24.bmp", MakeBmp(24, 3, 2, Bmp24Rows()));
         w.Add("d.bmp", MakeBmp(16, 1, 1, {0, 0, 0, 0}));
         w.Add("t.bmp", MakeBmp(8, 3, 2, {1, 2, 3}, pal));
@@ -75,14 +78,15 @@ class LoaderTest : public ::testing::Test {
 TEST_F(LoaderTest, PcxOddWidthAndRunsStoppingAtRowEnd) {
     ASSERT_TRUE(s.LoadPcx256(&archive, "ODD.PCX", 0, 0));
     const auto pal = RampPalette();
-    ASSERT_EQ(s.width, 3);
+    ASSERT_EQ(s.width, 4); // bytes per line, not the visible width
     ASSERT_EQ(s.height, 3);
     const PixelBuffer& b = *s.surface;
-    EXPECT_EQ(b.At(2, 0), Pal(pal, 3)); // the padding column is shown
+    EXPECT_EQ(b.At(2, 0), Pal(pal, 3));
+    EXPECT_EQ(b.At(3, 0), Pal(pal, 9)); // the padding column is shown
     EXPECT_EQ(b.At(0, 1), Pal(pal, 4));
-    EXPECT_EQ(b.At(2, 1), Pal(pal, 4));
+    EXPECT_EQ(b.At(3, 1), Pal(pal, 4));
     EXPECT_EQ(b.At(0, 2), Pal(pal, 5)); // the next row starts with the byte after the run
-    EXPECT_EQ(b.At(2, 2), Pal(pal, 7));
+    EXPECT_EQ(b.At(3, 2), Pal(pal, 8));
     EXPECT_TRUE(log.lines.empty());
 }
 
@@ -94,6 +98,10 @@ TEST_F(LoaderTest, Bmp8PaddingComesFromTheLength) {
     EXPECT_EQ(b.At(0, 0), Pal(pal, 4));
     EXPECT_EQ(b.At(2, 0), Pal(pal, 6));
     EXPECT_EQ(PackColor(pal[7].r, pal[7].g, pal[7].b), b.At(2, 1));
+    ASSERT_TRUE(s.LowLoadBmpBit(&archive, "p8wide.bmp", 0, 0));
+    EXPECT_EQ(s.surface->At(0, 1), Pal(pal, 1));
+    EXPECT_EQ(s.surface->At(0, 0), Pal(pal, 4));
+    EXPECT_EQ(s.surface->At(2, 0), Pal(pal, 6));
 }
 
 TEST_F(LoaderTest, Bmp8DarkPaletteEntryIsTransparent) {
@@ -144,6 +152,8 @@ class LoaderFailure : public LoaderTest, public ::testing::WithParamInterface<Fa
 
 TEST_P(LoaderFailure, ShowsItsMessagesAndLeavesTheSurfaceEmpty) {
     const FailureRow& row = GetParam();
+    ASSERT_TRUE(s.LowLoadJpeg(&archive, "a.jpg", 0, 0)); // an earlier picture the failure must not keep
+    ASSERT_FALSE(s.Empty());
     Archive* a = row.fromArchive ? &archive : nullptr;
     bool ok = true;
     switch (row.loader) {

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
+#include "game/gfx/PixelConversion.h"
 #include "game/io/Pen.h"
 #include "game/play/DifferenceMap.h"
 #include "game/shell/Globals.h"
+#include "tests/gfx/DisplayFixture.h"
 
 namespace {
 CDifferenceMap MapWith(std::initializer_list<Rect> rects) {
@@ -99,8 +103,12 @@ TEST(DifferenceMap, FoundMarkAppearsAfterSevenStepsAndCyclesEightFrames) {
     map.Message(MsgUpdate, 0, 0);
     EXPECT_EQ(map.frames[0], 0);
     gShell.frameCounter = 2;
-    for (int i = 0; i < 8; ++i) map.Message(MsgUpdate, 0, 0);
-    EXPECT_EQ(map.frames[0], 0); // 1..7 then back to 0
+    std::vector<int> cycle;
+    for (int i = 0; i < 10; ++i) {
+        map.Message(MsgUpdate, 0, 0);
+        cycle.push_back(map.frames[0]);
+    }
+    EXPECT_EQ(cycle, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0, 1, 2}));
 }
 
 TEST(DifferenceMap, RevealedMarkBlinksBetweenTwoFrames) {
@@ -140,3 +148,40 @@ TEST(DifferenceMap, FileLoadKeepsShowAnswersAndMissingFileAnswersZero) {
     std::remove(path);
     EXPECT_EQ(map.LoadMapFile(path), 0);
 }
+
+struct ExtremeCase {
+    const char* name;
+    Rect rect;
+    std::vector<Point> leftOutline;  // pixels of the outline on the left picture
+    std::vector<Point> rightOutline; // and on the right one, 309 further right
+};
+
+class ExtremeRectangles : public DisplayTest, public ::testing::WithParamInterface<ExtremeCase> {};
+
+// Rectangles hold any 32-bit values a file gives; drawing them answers and revealing them must neither
+// overflow nor lose the part of the outline that is on the screen.
+TEST_P(ExtremeRectangles, DrawTheirOutlinesAndMarksSafely) {
+    const ExtremeCase& c = GetParam();
+    CDifferenceMap map = MapWith({c.rect});
+    map.showAnswers = 1;
+    map.RevealAll(1, 1);
+    Back().Fill(0);
+    map.Message(MsgDraw, 0, 0);
+    int drawn = 0;
+    for (int y = 0; y < kScreenHeight; ++y)
+        for (int x = 0; x < kScreenWidth; ++x) drawn += Back().At(x, y) != 0 ? 1 : 0;
+    EXPECT_EQ(drawn > 0, !c.leftOutline.empty());
+    for (const Point& p : c.leftOutline) EXPECT_EQ(Back().At(p.x, p.y), PlaceChannels(10, 31, 31)) << p.x;
+    for (const Point& p : c.rightOutline) EXPECT_EQ(Back().At(p.x, p.y), PlaceChannels(30, 30, 30)) << p.x;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Maps, ExtremeRectangles,
+    ::testing::Values(
+        ExtremeCase{"FromFarLeft", {INT_MIN, 10, 100, 50}, {{99, 30}, {99, 11}}, {{408, 30}, {300, 10}}},
+        ExtremeCase{"ToFarRight", {100, 10, INT_MAX, 50}, {{100, 30}, {300, 10}}, {{409, 30}, {600, 10}}},
+        ExtremeCase{
+            "FromFarTop", {20, INT_MIN, 60, 40}, {{20, 0}, {59, 20}, {40, 39}}, {{329, 0}, {340, 39}}},
+        ExtremeCase{"AroundEverything", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {}, {}},
+        ExtremeCase{"InvertedExtremes", {INT_MAX, INT_MAX, INT_MIN, INT_MIN}, {}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });

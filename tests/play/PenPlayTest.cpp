@@ -74,5 +74,15 @@ TEST_F(PenPlayTest, FoundAnimationEndsFifteenPixelsLower) {
 
 TEST_F(PenPlayTest, APlayerWithoutLivesIsSkipped) {
     gPlayer2Pen.lives = 0;
+    PlaceTips({120, 120});
+    const Point before{gPlayer2Pen.x, gPlayer2Pen.y};
+    gShell.frameCounter = 4;  // a frame that would step the idle animation
+    gInput.keys[0xCB] = 0x80; // left arrow held
+    gInput.keys[0x39] = 0x80; // and SPACE: a click on the difference
     EXPECT_EQ(gPlayer2Pen.Message(MsgUpdate, 0, 0), 0);
+    EXPECT_EQ((Point{gPlayer2Pen.x, gPlayer2Pen.y}), before);
+    EXPECT_EQ(gPlayer2Pen.animStep, 0);
+    EXPECT_EQ(gDifferenceMap.finders[0], CDifferenceMap::kHidden);
+    EXPECT_EQ(gSpaceArmed, 1);
+    EXPECT_EQ(gPlayer2Pen.lives, 0);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 #include "game/control/GameController.h"
 #include "game/play/SavedGame.h"
@@ -71,15 +73,80 @@ INSTANTIATE_TEST_SUITE_P(Files, SavedGameRefused,
                                            Corruption{"missing_picture", 0, 11, 10}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A game of one pack fills entries 0..9 and leaves the rest empty, whatever the stage total says.
+CGameController SinglePackGame(int stage) {
+    CGameController c;
+    c.packCount = 3;
+    c.stageTotal = 30;
+    for (int j = 0; j < 10; ++j) c.stageOrder[j] = {1, uint8_t(j)};
+    c.stageNumber = stage;
+    return c;
+}
+
+TEST(SavedGame, ASinglePackSaveContinuesAndEndsWithItsTenthPicture) {
+    CGameController loaded;
+    loaded.packCount = 3;
+    int l1 = 0, l2 = 0;
+    ASSERT_TRUE(DecodeSavedGame(EncodeSavedGame(SinglePackGame(6), 4, 0), loaded, l1, l2));
+    EXPECT_EQ(loaded.stageNumber, 6);
+    EXPECT_EQ(loaded.stageTotal, 10);
+    EXPECT_EQ(loaded.stageOrder[5], (StageEntry{1, 5}));
+    EXPECT_EQ(l1, 4);
+}
+
+TEST(SavedGame, OnlyTheEntriesStillToPlayMustExist) {
+    CGameController saved = ThreePackGame();
+    saved.stageOrder[2] = {7, 0}; // played already
+    CGameController loaded;
+    loaded.packCount = 3;
+    int l1 = 0, l2 = 0;
+    EXPECT_TRUE(DecodeSavedGame(EncodeSavedGame(saved, 1, 1), loaded, l1, l2));
+    EXPECT_EQ(loaded.stageTotal, 30);
+    // The saved stage itself empty: nothing to continue.
+    EXPECT_FALSE(DecodeSavedGame(EncodeSavedGame(SinglePackGame(11), 1, 1), loaded, l1, l2));
+}
+
+// A scratch current directory holding one file, where writes then stop at `bytes` a file (a full disk).
+class FullDisk {
+  public:
+    FullDisk(const std::string& name, const std::vector<uint8_t>& content, rlim_t bytes)
+        : old_(std::filesystem::current_path()) {
+        dir_.Write(name, content);
+        std::filesystem::current_path(dir_.Path(""));
+        getrlimit(RLIMIT_FSIZE, &limit_);
+        rlimit small = limit_;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &limit_);
+        std::signal(SIGXFSZ, previous_);
+        std::filesystem::current_path(old_);
+    }
+
+  private:
+    TempDir dir_;
+    std::filesystem::path old_;
+    rlimit limit_{};
+    void (*previous_)(int) = SIG_DFL;
+};
+
 TEST(SavedGame, AFailedWriteIsShownAndKeepsTheOldFile) {
-    TempDir dir;
-    const std::filesystem::path old = std::filesystem::current_path();
-    std::filesystem::current_path(dir.Path(""));
-    std::filesystem::create_directory("zor.sav"); // cannot be replaced by a file
+    const std::vector<uint8_t> oldSave(kSaveFileBytes, 0x2A);
     CapturingBox box;
-    EXPECT_FALSE(SaveGame());
-    std::filesystem::current_path(old);
+    bool saved = true;
+    std::vector<uint8_t> after;
+    size_t files = 0;
+    {
+        FullDisk disk("zor.sav", oldSave, 512); // the new file stops half-way
+        saved = SaveGame();
+        after = ReadAll("zor.sav");
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(".")) ++files;
+    }
+    EXPECT_FALSE(saved);
     ASSERT_EQ(box.texts.size(), 1u);
     EXPECT_NE(box.texts[0].find("SAVE FILE WRITE ERROR"), std::string::npos) << box.texts[0];
-    EXPECT_TRUE(std::filesystem::is_directory(dir.Path("zor.sav")));
+    EXPECT_EQ(after, oldSave);
+    EXPECT_EQ(files, 1u); // no half-written temporary file is left
 }

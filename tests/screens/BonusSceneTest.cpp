@@ -82,6 +82,27 @@ TEST(BonusDeal, EveryPairTwiceOnTheGridAfterFiftySwaps) {
     EXPECT_EQ(GameRand(), next);
 }
 
+TEST(BonusDeal, EachSwapDrawsTheRowBeforeTheColumn) {
+    SeedRandom(31);
+    GameRand(); // background
+    GameRand(); // card back
+    int pairs[CBonusScene::kCards];
+    for (int i = 0; i < CBonusScene::kCards; ++i) pairs[i] = i / 2;
+    auto pick = [] {
+        const int row = GameRand() % 3;
+        return row * 6 + GameRand() % 6;
+    };
+    for (int s = 0; s < 50; ++s) {
+        const int a = pick();
+        const int b = pick();
+        std::swap(pairs[a], pairs[b]);
+    }
+    CBonusScene scene;
+    SeedRandom(31);
+    scene.Deal();
+    for (int i = 0; i < CBonusScene::kCards; ++i) EXPECT_EQ(scene.cards[i].pairId, pairs[i]) << "card " << i;
+}
+
 TEST_F(BonusTest, AMatchingPairIsKeptWithTheOwnersMark) {
     Click(1, 4);
     Click(1, 5);

@@ -55,3 +55,9 @@ TEST(LogoUpdate, RunsFor101UpdatesAndAnswersDoneAtThe102nd) {
     EXPECT_EQ(gLogoScene.counter, CLogoScene::kFinalStep);
     gLogoScene.counter = 0;
 }
+
+TEST(LogoEnter, StartsTheItemsAgain) {
+    gLogoScene.counter = 57;
+    EXPECT_EQ(gLogoScene.Message(MsgEnter, 0, 0), 1);
+    EXPECT_EQ(gLogoScene.counter, 0);
+}

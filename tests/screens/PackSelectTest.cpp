@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "game/control/Globals.h"
+#include "game/gfx/Archive.h"
 #include "game/screens/Globals.h"
 #include "game/screens/PackInfo.h"
 #include "tests/gfx/DisplayFixture.h"
 #include "tests/screens/ScreenFixture.h"
 #include "tests/sound/CapturingBox.h"
+#include "tests/support/JpegEncode.h"
+#include "tools/common/ArchiveWriter.h"
 
 namespace {
 // The selection screen over packs that are counted but not opened, so no preview loads.
@@ -85,6 +89,59 @@ TEST_F(PackSelectTest, HoverSoundsOnceAndHighlightsWithoutAChoice) {
     EXPECT_EQ(Plays(EffectMouseClick), 0);
 }
 
+// Two real packs of one picture each, of different sizes, the second with an info file.
+class OpenPacksTest : public PackSelectTest {
+  protected:
+    void SetUp() override {
+        PackSelectTest::SetUp();
+        MakePack("a.zor", 16, 8);
+        MakePack("b.zor", 24, 16);
+        std::vector<uint8_t> info(CPackInfo::kFileBytes, 0);
+        info[0] = 4;
+        std::memcpy(&info[1], "Lee", 3);
+        dir.Write("b.dat", info);
+        Enter(2);
+    }
+    void TearDown() override {
+        for (auto& pack : gController.packs) pack.reset();
+        gController.packCount = 0;
+        gController.stagePicture = {};
+        PackSelectTest::TearDown();
+    }
+    void MakePack(const std::string& name, int w, int h) {
+        ArchiveWriter writer;
+        writer.Add("p.jpg", EncodeJpeg(std::vector<uint8_t>(size_t(w) * h * 3, 99), w, h, 3, JCS_RGB));
+        writer.Add("p.map", std::vector<uint8_t>(80, 0));
+        ASSERT_TRUE(writer.WriteTo(Here(name)));
+        auto pack = std::make_unique<Archive>();
+        pack->Open(Here(name));
+        gController.packs[gController.packCount++] = std::move(pack);
+    }
+    int PreviewWidth() const { return gController.stagePicture.width; }
+};
+
+TEST_F(OpenPacksTest, EnteringShowsTheFirstPackAndEveryMoveReloadsPreviewAndInfo) {
+    EXPECT_EQ(PreviewWidth(), 16);
+    EXPECT_STREQ(gPackSelectScene.info.fileName.data(), "a.zor");
+    EXPECT_STREQ(gPackSelectScene.info.maker.data(), "QAN TEAM");
+    struct Move {
+        int button;
+        int width;
+        const char* file;
+        const char* maker;
+    };
+    for (const Move& m : {Move{CPackSelectScene::Next, 24, "b.zor", "Lee"},
+                          Move{CPackSelectScene::Previous, 16, "a.zor", "QAN TEAM"},
+                          Move{CPackSelectScene::Last, 24, "b.zor", "Lee"},
+                          Move{CPackSelectScene::First, 16, "a.zor", "QAN TEAM"}}) {
+        EXPECT_EQ(Press(m.button), m.button);
+        EXPECT_EQ(PreviewWidth(), m.width) << m.button;
+        EXPECT_STREQ(gPackSelectScene.info.fileName.data(), m.file) << m.button;
+        EXPECT_STREQ(gPackSelectScene.info.maker.data(), m.maker) << m.button;
+    }
+    EXPECT_EQ(gPackSelectScene.info.stars, 3);
+}
+
 TEST(PackInfoFile, NameIsLowerCaseWithDatForEveryZor) {
     EXPECT_EQ(PackInfoFileName("Animals.ZOR"), "animals.dat");
     EXPECT_EQ(PackInfoFileName("A.zor.Zor"), "a.dat.dat");
@@ -116,6 +173,36 @@ TEST_F(PackSelectTest, TheInfoFileIsReadAsStored) {
     EXPECT_EQ(std::string(info.lines[4].data()), std::string(32, 'z'));
     EXPECT_STREQ(info.fileName.data(), "Animals.ZOR");
 }
+
+struct FileNameCase {
+    const char* name;
+    std::string fileName; // as the file system spells it (UTF-8)
+    std::string shown;    // code page 949, at most 31 bytes, never half a character
+};
+
+class FileNames : public PackSelectTest, public ::testing::WithParamInterface<FileNameCase> {};
+
+TEST_P(FileNames, AreShownInCodePage949) {
+    EXPECT_EQ(std::string(ReadPackInfo(GetParam().fileName).fileName.data()), GetParam().shown);
+}
+
+const std::string kGa = "\xEA\xB0\x80"; // one Hangul syllable, two bytes in code page 949: B0 A1
+
+std::string Times(int n, const std::string& s) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Packs, FileNames,
+    ::testing::Values(FileNameCase{"Hangul", "\xEB\x8F\x99\xEB\xAC\xBC.zor", "\xB5\xBF\xB9\xB0.zor"},
+                      FileNameCase{"LongAsciiIsCutAt31", std::string(40, 'a') + ".zor", std::string(31, 'a')},
+                      FileNameCase{"CutBeforeASplitCharacter", "ab" + Times(16, kGa) + ".zor",
+                                   "ab" + Times(14, "\xB0\xA1")},
+                      FileNameCase{"CutAfterAWholeCharacter", "a" + Times(16, kGa),
+                                   "a" + Times(15, "\xB0\xA1")}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PackSelectTest, AShortInfoFileLeavesTheFieldsItDoesNotReachEmpty) {
     std::vector<uint8_t> bytes(1 + 32 + 4, 0);

@@ -15,13 +15,13 @@ inline void PutLe(std::vector<uint8_t>& v, size_t at, uint32_t value, int bytes)
 
 // A 256-colour PCX: header, the given RLE data, the 0x0C marker and the palette.
 inline std::vector<uint8_t> MakePcx(int bytesPerLine, int height, const std::vector<uint8_t>& rle,
-                                    const std::array<Rgb, 256>& palette) {
+                                    const std::array<Rgb, 256>& palette, int visibleWidth = 0) {
     std::vector<uint8_t> f(128, 0);
     f[0] = 10;
     f[1] = 5;
     f[2] = 1;
     f[3] = 8;
-    PutLe(f, 8, uint32_t(bytesPerLine - 1), 2);
+    PutLe(f, 8, uint32_t((visibleWidth > 0 ? visibleWidth : bytesPerLine) - 1), 2);
     PutLe(f, 10, uint32_t(height - 1), 2);
     f[65] = 1;
     PutLe(f, 66, uint32_t(bytesPerLine), 2);
