@@ -286,7 +286,7 @@ class ViewDataTest : public QObject {
 
     void startupReportsMissingFilesAndStartsEmpty() {
         view->LoadStartup();
-        QCOMPARE(log.lines, (std::vector<std::string>{"Error|JPEG :\nCan't open sample.jpg",
+        QCOMPARE(log.lines, (std::vector<std::string>{"Error|JPEG :\nCan't open sample.jpg\n",
                                                       "mfcapp|mapfile open error..."}));
         QVERIFY(!view->m_picture.m_pImage);
         QCOMPARE(view->m_mapPath, std::string("sample.map"));
