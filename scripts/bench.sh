@@ -5,9 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build-bench
-# The play benchmark runs on the data directory of the normal build when there is one.
+# The frame benchmarks run on the data directory the normal build's tests use (build/data unless that
+# build was configured with another one).
+data=$(sed -n 's/^ZOR_TEST_DATA_DIR:PATH=//p' build/CMakeCache.txt 2>/dev/null || true)
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR_BENCH=ON -DZOR_ASSETS=OFF \
-  -DZOR_TEST_DATA_DIR="$PWD/build/data" >/dev/null
+  -DZOR_TEST_DATA_DIR="${data:-$PWD/build/data}" >/dev/null
 cmake --build "$dir" --target zor_benchmarks
 figures=$(mktemp)
 trap 'rm -f "$figures"' EXIT
