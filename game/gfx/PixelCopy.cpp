@@ -3,16 +3,36 @@
 #include <algorithm>
 #include <cstdint>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 constexpr int kFixedShift = 16; // source steps of the scaled copy in 16.16 fixed point
 
-void CopyRow(const uint16_t* from, uint16_t* to, int n, bool keyed) {
-    if (!keyed) {
-        std::copy(from, from + n, to);
-        return;
+// Copies the pixels that are not the key 0. Eight at a time where SSE2 is there (every x86-64): as a
+// key pixel is 0, source | (key mask & destination) is the source pixel or, under a key, the old one.
+void CopyRowKeyed(const uint16_t* from, uint16_t* to, int n) {
+    int i = 0;
+#ifdef __SSE2__
+    constexpr int kLanes = 8;
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + kLanes <= n; i += kLanes) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(to + i));
+        const __m128i key = _mm_cmpeq_epi16(s, zero);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), _mm_or_si128(s, _mm_and_si128(key, d)));
     }
-    for (int i = 0; i < n; ++i)
+#endif
+    for (; i < n; ++i)
         if (from[i] != 0) to[i] = from[i];
+}
+
+void CopyRow(const uint16_t* from, uint16_t* to, int n, bool keyed) {
+    if (keyed)
+        CopyRowKeyed(from, to, n);
+    else
+        std::copy(from, from + n, to);
 }
 } // namespace
 
