@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "game/gfx/CpuFeatures.h"
 #include "game/gfx/FadeTables.h"
 
 #if defined(__x86_64__)
@@ -122,8 +123,7 @@ std::vector<FadeBlendKernel> AvailableKernels() {
     std::vector<FadeBlendKernel> kernels{{"portable", BlendPortable}};
 #ifdef ZOR_FADE_BLEND_X86
     kernels.push_back({"sse2", BlendSse2});
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx2")) kernels.push_back({"avx2", BlendAvx2});
+    if (CpuHasAvx2()) kernels.push_back({"avx2", BlendAvx2});
 #endif
     return kernels;
 }
