@@ -38,6 +38,7 @@ __attribute__((target("avx2"))) int CopyKeyedAvx2(const uint16_t* from, uint16_t
         const __m256i key = _mm256_cmpeq_epi16(s, zero);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(to + i), _mm256_or_si256(s, _mm256_and_si256(key, d)));
     }
+    _mm256_zeroupper(); // SSE code run afterwards would otherwise be slowed down several times
     return i;
 }
 #endif
