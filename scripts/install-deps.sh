@@ -17,8 +17,10 @@ PACKAGES=(
   # asset builder
   libcairo2-dev libpango1.0-dev libimagequant-dev libpng-dev libfluidsynth-dev
   # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
   imagemagick netpbm giflib-tools libjpeg-turbo-progs sox xvfb xauth
+  # trying the game as a person would: a window manager, a scripted mouse, window queries
+  openbox xdotool x11-utils
 )
 
 missing=()

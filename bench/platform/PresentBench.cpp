@@ -50,7 +50,9 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0); // headless unless another driver is asked for
     SdlLibrary sdl;
     SdlVideo video;
-    if (video.Create(kWidth, kHeight, true))
+    VideoMode mode;
+    mode.windowed = true;
+    if (video.Create(kWidth, kHeight, mode))
         gVideo = &video;
     else
         std::printf("present: %s\n", video.Error().c_str());
