@@ -11,7 +11,8 @@ struct BenchTiming {
 };
 using BenchTimes = std::map<std::string, BenchTiming>;
 
-// Runs the benchmarks selected on the command line; each one's times by benchmark name.
+// Runs the benchmarks selected on the command line; each one's times by benchmark name (of a repeated
+// benchmark, its fastest run).
 BenchTimes RunBenchmarks(int argc, char** argv);
 
 // Prints "figure: NAME: VALUE UNIT" (ratios take the unit "x").

@@ -12,6 +12,9 @@
 
 #include "bench/common/BenchFigures.h"
 #include "bench/common/CountingAllocator.h"
+#include "game/control/Globals.h"
+#include "game/play/Globals.h"
+#include "game/play/Stage.h"
 #include "game/shell/Globals.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -72,14 +75,40 @@ bool StartHeadlessGame(const char* dataDir, const char* label) {
     return gFrame.LoadFrame(platform, "sample.map");
 }
 
-void MeasureFrames(const char* label, int warmUp, int measured, void (*keepBusy)(int frame)) {
+namespace {
+// The frame times, sorted, and the allocations made while the measured frames ran.
+std::vector<double> SortedFrameTimes(int warmUp, int measured, void (*keepBusy)(int frame),
+                                     long& allocations) {
     for (int f = 0; f < warmUp; ++f) TimeFrame(keepBusy, f);
     std::vector<double> times(static_cast<size_t>(measured));
     const long before = AllocationCount();
     for (int f = 0; f < measured; ++f) times[size_t(f)] = TimeFrame(keepBusy, warmUp + f);
-    const long allocations = AllocationCount() - before;
-
+    allocations = AllocationCount() - before;
     std::sort(times.begin(), times.end());
+    return times;
+}
+} // namespace
+
+double MedianFrame(int warmUp, int measured, void (*keepBusy)(int frame)) {
+    long allocations = 0;
+    const std::vector<double> times = SortedFrameTimes(warmUp, measured, keepBusy, allocations);
+    return times[times.size() / 2];
+}
+
+void KeepPlayBusy(int frame) {
+    constexpr int kBurstEvery = 10;
+    gPlayer1Pen.lives = gPlayer2Pen.lives = CGameController::kStartLives;
+    gController.timeGauge = CGameController::kStageTimeGauge;
+    for (int k = 0; k < CDifferenceMap::kDifferences; ++k) {
+        gDifferenceMap.finders[k] = 1 + k % 2;
+        gDifferenceMap.marks[k] = {40 + 50 * k, 100 + 40 * k};
+    }
+    if (frame % kBurstEvery == 0) LoseLife(frame % 20 == 0 ? gPlayer1Pen : gPlayer2Pen);
+}
+
+double MeasureFrames(const char* label, int warmUp, int measured, void (*keepBusy)(int frame)) {
+    long allocations = 0;
+    const std::vector<double> times = SortedFrameTimes(warmUp, measured, keepBusy, allocations);
     const double median = times[times.size() / 2];
     const double p99 = times[times.size() * 99 / 100];
     std::printf("%s over %d frames: median %.1f us, 99th percentile %.1f us, %ld allocations\n", label,
@@ -89,4 +118,5 @@ void MeasureFrames(const char* label, int warmUp, int measured, void (*keepBusy)
     ReportFigure(name + "_p99", p99, "us");
     ReportFigure(name + "_vs_memcpy_screen", median / MemcpyOfOneScreen(), "x");
     ReportFigure(name + "_allocations", double(allocations), "count");
+    return median;
 }

@@ -7,5 +7,11 @@ bool StartHeadlessGame(const char* dataDir, const char* label);
 
 // Runs warmUp frames, then measured frames, each after keepBusy(frame); reports LABEL_median, LABEL_p99
 // (microseconds), LABEL_vs_memcpy_screen (the median against a memcpy of one screen in the same run) and
-// LABEL_allocations.
-void MeasureFrames(const char* label, int warmUp, int measured, void (*keepBusy)(int frame));
+// LABEL_allocations. Returns the median in microseconds.
+double MeasureFrames(const char* label, int warmUp, int measured, void (*keepBusy)(int frame));
+// The same frames timed without reporting: the median in microseconds.
+double MedianFrame(int warmUp, int measured, void (*keepBusy)(int frame));
+
+// Keeps a play stage busy: both players alive, the gauge full, marks of both players on show, and a life
+// lost every few frames so sparks keep flying.
+void KeepPlayBusy(int frame);

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "game/gfx/FadeBlend.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/Text.h"
 #include "platform/sdl/SdlGlyphRasterizer.h"
@@ -37,6 +38,9 @@ void SetUpScreen() {
     FillRandom(*gFadeTables.workB, 3);
 }
 
+// Ratios to the baseline below are taken between the fastest of several runs of each.
+constexpr int kRepetitions = 5;
+
 void CrossFadeStep(benchmark::State& state) {
     SetUpScreen();
     for (auto _ : state) {
@@ -45,7 +49,28 @@ void CrossFadeStep(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(CrossFadeStep);
+BENCHMARK(CrossFadeStep)->Repetitions(kRepetitions);
+
+// The same step with each blend kernel the processor can run (the step above uses the last).
+void CrossFadeStepWith(benchmark::State& state, const FadeBlendKernel& kernel) {
+    SetUpScreen();
+    for (auto _ : state) {
+        BlendLevelsWith(kernel, gPixelConversion, kFadeTopLevel - 2 * 7, gFadeTables.workA->Data(),
+                        gFadeTables.workB->Data(), gFadeTables.work0->Data(), kScreenPixels);
+        benchmark::DoNotOptimize(gFadeTables.work0->Data());
+        benchmark::ClobberMemory();
+    }
+}
+
+std::string KernelBenchmarkName(const FadeBlendKernel& kernel) {
+    return std::string("CrossFadeStep_") + kernel.name;
+}
+
+void RegisterKernelBenchmarks() {
+    for (const FadeBlendKernel& kernel : FadeBlendKernels())
+        benchmark::RegisterBenchmark(KernelBenchmarkName(kernel).c_str(), CrossFadeStepWith, kernel)
+            ->Repetitions(kRepetitions);
+}
 
 // The baseline: the two screens copied into work 0 (every byte of the three buffers touched).
 void MemcpyThreeBuffers(benchmark::State& state) {
@@ -58,7 +83,7 @@ void MemcpyThreeBuffers(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(MemcpyThreeBuffers);
+BENCHMARK(MemcpyThreeBuffers)->Repetitions(kRepetitions);
 
 void BuildTables(benchmark::State& state) {
     std::vector<uint16_t> tables;
@@ -131,8 +156,12 @@ BENCHMARK(PutTextKorean20Uncached);
 } // namespace
 
 int main(int argc, char** argv) {
+    RegisterKernelBenchmarks();
     const BenchTimes times = RunBenchmarks(argc, argv);
     ReportRatio(times, "crossfade_step_vs_memcpy", "CrossFadeStep", "MemcpyThreeBuffers");
+    for (const FadeBlendKernel& kernel : FadeBlendKernels())
+        ReportRatio(times, std::string("crossfade_step_") + kernel.name + "_vs_memcpy",
+                    KernelBenchmarkName(kernel), "MemcpyThreeBuffers");
     auto figure = [&times](const char* name, const char* bench, double scale, const char* unit) {
         if (auto it = times.find(bench); it != times.end()) ReportFigure(name, it->second.real / scale, unit);
     };

@@ -1,5 +1,6 @@
 // The cost of one frame of the bonus stage (update and draw of the table with open, matched and marked
 // cards, both hands and the gauge), headless.
+#include "bench/common/BenchFigures.h"
 #include "bench/common/FrameBench.h"
 #include "game/control/Globals.h"
 #include "game/play/Globals.h"
@@ -28,9 +29,12 @@ void KeepTableBusy(int frame) {
 
 int main() {
     if (!StartHeadlessGame(ZOR_BENCH_DATA_DIR, "bonus_frame")) return 0;
+    // The play frame of the same game first, so that the two compare within one run.
+    const double play = MedianFrame(kWarmUpFrames, kMeasuredFrames, KeepPlayBusy);
     gController.stageNumber = 5;
     StartBonus();
     gStageBanner.state = CStageBanner::Hidden;
-    MeasureFrames("bonus_frame", kWarmUpFrames, kMeasuredFrames, KeepTableBusy);
+    const double bonus = MeasureFrames("bonus_frame", kWarmUpFrames, kMeasuredFrames, KeepTableBusy);
+    ReportFigure("bonus_frame_vs_play_frame", bonus / play, "x");
     return 0;
 }

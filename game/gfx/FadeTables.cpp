@@ -4,12 +4,8 @@
 #include <array>
 
 #include "game/gfx/Display.h"
+#include "game/gfx/FadeBlend.h"
 #include "game/gfx/Globals.h"
-
-const double kFadeFactors[kFadeLevels] = {
-    0.00, 0.03, 0.06, 0.09, 0.13, 0.17, 0.21, 0.24, 0.27, 0.31, 0.34, 0.37, 0.41, 0.44, 0.47, 0.49,
-    0.51, 0.53, 0.56, 0.59, 0.63, 0.66, 0.69, 0.73, 0.76, 0.79, 0.83, 0.87, 0.91, 0.94, 0.97, 1.00,
-};
 
 namespace {
 constexpr int kComponentValues = 1 << 6; // enough for every component, the unmasked 555 red included
@@ -47,6 +43,7 @@ void FillFadeTables(std::vector<uint16_t>& tables, const PixelConversion& pc) {
 void BuildFadeTables() {
     FadeTables& f = gFadeTables;
     FillFadeTables(f.tables, gPixelConversion);
+    f.conversion = gPixelConversion;
     f.screenRect = {0, 0, kScreenWidth, kScreenHeight};
     f.work0 = DDCreateOffscreen(kScreenWidth, kScreenHeight, 1);
     f.workA = DDCreateOffscreen(kScreenWidth, kScreenHeight, 1);
@@ -62,13 +59,8 @@ void CaptureNew(const PixelBuffer& screen) {
 }
 
 void FadeTables::BlendStep(int step) {
-    const uint16_t* fromOld = Level(kFadeTopLevel - 2 * step);
-    const uint16_t* fromNew = Level(2 * step);
-    const uint16_t* a = workA->Data();
-    const uint16_t* b = workB->Data();
-    uint16_t* out = work0->Data();
     const size_t n = size_t(work0->Pitch()) * size_t(work0->Height());
-    for (size_t i = 0; i < n; ++i) out[i] = static_cast<uint16_t>(fromOld[a[i]] + fromNew[b[i]]);
+    BlendLevels(conversion, kFadeTopLevel - 2 * step, workA->Data(), workB->Data(), work0->Data(), n);
 }
 
 int CrossFade(const PixelBuffer* oldScreen, const PixelBuffer* newScreen) {

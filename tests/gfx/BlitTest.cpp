@@ -75,6 +75,24 @@ TEST_F(BlitTest, KeyedCopyLeavesZeroPixelsOut) {
     EXPECT_EQ(Back().At(11, 11), 0);
 }
 
+// Rows of every width up to past two vector widths, at an odd position, with key pixels scattered
+// through them: each key pixel keeps what lay below, every other pixel is copied.
+TEST(KeyedCopy, EveryWidthAndKeyPositionMatchesPixelByPixel) {
+    constexpr int kMaxWidth = 40, kUnder = 0x5555;
+    PixelBuffer source(kMaxWidth, 1);
+    for (int x = 0; x < kMaxWidth; ++x)
+        source.At(x, 0) = x * 7 % 5 == 0 ? 0 : static_cast<uint16_t>(0x8000 + x);
+    for (int w = 1; w <= kMaxWidth; ++w) {
+        PixelBuffer dest(kMaxWidth + 8, 1);
+        dest.Fill(kUnder);
+        ASSERT_EQ(CopyPixels(source, {0, 0, w, 1}, dest, 3, 0, true), kBltOk);
+        for (int x = 0; x < dest.Width(); ++x) {
+            const bool copied = x >= 3 && x < 3 + w && source.At(x - 3, 0) != 0;
+            ASSERT_EQ(dest.At(x, 0), copied ? source.At(x - 3, 0) : kUnder) << "width " << w << " x " << x;
+        }
+    }
+}
+
 TEST_F(BlitTest, StretchSamplesNearestPixelCentres) {
     Surface strip = MakeSprite(4, 1, 4, 1, [](int x, int) { return static_cast<uint16_t>(x + 1); });
     EXPECT_EQ(strip.StretchRect({0, 0, 8, 2}, {0, 0, 4, 1}, false, Back()), kBltOk);
