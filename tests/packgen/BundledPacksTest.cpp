@@ -9,7 +9,7 @@
 #include "tests/packgen/PairFixture.h"
 #include "tools/packgen/PackChecker.h"
 #include "tools/packgen/PackFormat.h"
-#include "tools/packgen/Verifier.h"
+#include "tools/pairs/Verifier.h"
 
 namespace fs = std::filesystem;
 

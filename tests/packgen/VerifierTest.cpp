@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "tests/packgen/PairFixture.h"
-#include "tools/packgen/Verifier.h"
+#include "tools/pairs/Verifier.h"
 
 namespace {
 using namespace pair_layout;

@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "tools/packgen/Colour.h"
+#include "tools/pairs/Colour.h"
 #include "tools/packgen/Scene.h"
 
 // Drawing helpers shared by every object's art. Objects draw in units: 100 units from their bottom

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "tools/packgen/KindTable.h"
-#include "tools/packgen/PairLayout.h"
+#include "tools/pairs/PairLayout.h"
 #include "tools/packgen/Theme.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "tools/packgen/RgbImage.h"
+#include "tools/pairs/RgbImage.h"
 #include "tools/packgen/Scene.h"
 
 // Draws a scene into a picture of the pair's picture size.

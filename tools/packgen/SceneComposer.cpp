@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "tools/packgen/KindTable.h"
-#include "tools/packgen/PairLayout.h"
+#include "tools/pairs/PairLayout.h"
 #include "tools/packgen/Theme.h"
 
 namespace {
