@@ -4,17 +4,21 @@
 #include <opencv2/imgproc.hpp>
 #include <opencv2/photo.hpp>
 
+#include "tools/pairs/Colour.h"
+
 namespace {
 constexpr double kSpatialRadius = 9; // mean-shift smoothing: pixels this close ...
 constexpr double kColourRadius = 18; // ... and this alike in colour are pulled together
 constexpr int kFloodTolerance = 10;  // a region grows over neighbours this close to the seed's colour
-constexpr int kMinArea = 300;        // pixels: smaller regions make changes too small to see
+constexpr int kMinArea = 100;        // pixels: smaller regions make changes too small to see
 constexpr int kMaxArea = 5000;       // larger ones make rectangles too large to be fair
 constexpr int kMinSide = 14;
 constexpr int kMaxSide = 110;
-constexpr int kEdgeMargin = 6; // regions stay this far inside the picture
-constexpr int kFeather = 5;    // pixels over which a change fades into the photo
-constexpr int kRemoveGrow = 3; // inpainting covers the region and this much around it
+constexpr int kEdgeMargin = 6;     // regions stay this far inside the picture
+constexpr int kFeather = 5;        // pixels over which a change fades into the photo
+constexpr int kRemoveGrow = 3;     // inpainting covers the region and this much around it
+constexpr int kRingWidth = 4;      // what surrounds a region: a ring this wide around it ...
+constexpr float kMinContrast = 18; // ... from which a thing differs at least this much (delta E)
 
 // The mask softened at its border, as weights 0..1, so a change has no hard seam.
 cv::Mat Feathered(const cv::Mat& mask) {
@@ -83,22 +87,36 @@ bool Mirror(const PhotoRegion& region, cv::Mat& picture) {
     return true;
 }
 
-// A second one of the region beside it, blended into its new place.
+// A second one of the region beside it, its edge softened into the new place. (Gradient-domain cloning
+// would tint a plain-coloured thing to the colour around its new place until it all but vanished.)
 bool Copy(const PhotoRegion& region, Rng& rng, cv::Mat& picture) {
     const cv::Rect box = region.box;
     const int dx = (box.width + rng.Int(6, 20)) * (rng.Chance(0.5) ? 1 : -1);
     const int dy = rng.Int(-box.height / 3, box.height / 3);
-    const cv::Point centre(box.x + box.width / 2 + dx, box.y + box.height / 2 + dy);
     const cv::Rect target(box.x + dx, box.y + dy, box.width, box.height);
     const cv::Rect inside(kEdgeMargin, kEdgeMargin, picture.cols - 2 * kEdgeMargin,
                           picture.rows - 2 * kEdgeMargin);
     if ((target & inside) != target) return false;
-    cv::Mat source = picture(box).clone(), mask = region.mask(box).clone();
-    cv::dilate(mask, mask, cv::Mat(), cv::Point(-1, -1), 2);
-    cv::Mat out;
-    cv::seamlessClone(source, picture, mask, centre, out, cv::NORMAL_CLONE);
-    out.copyTo(picture);
+    cv::Mat changed = picture.clone(), mask = cv::Mat::zeros(picture.size(), CV_8U);
+    picture(box).copyTo(changed(target));
+    region.mask(box).copyTo(mask(target));
+    cv::Mat weights;
+    mask.convertTo(weights, CV_32F, 1.0 / 255);
+    cv::GaussianBlur(weights, weights, cv::Size(3, 3), 0);
+    Blend(changed, weights, picture);
     return true;
+}
+
+Lab MeanLab(const cv::Mat& picture, const cv::Mat& mask) {
+    const cv::Scalar m = cv::mean(picture, mask);
+    return ToLab({uint8_t(m[0]), uint8_t(m[1]), uint8_t(m[2])});
+}
+
+// How far the region's mean colour lies from that of a ring around it.
+float Contrast(const cv::Mat& picture, const cv::Mat& mask) {
+    cv::Mat grown;
+    cv::dilate(mask, grown, cv::Mat(), cv::Point(-1, -1), kRingWidth);
+    return DeltaE(MeanLab(picture, mask), MeanLab(picture, grown - mask));
 }
 } // namespace
 
@@ -107,30 +125,39 @@ const char* PhotoEditName(PhotoEdit edit) {
     return kNames[int(edit)];
 }
 
-cv::Mat SmoothForRegions(const cv::Mat& picture) {
+std::vector<PhotoRegion> FindRegions(const cv::Mat& picture) {
     cv::Mat smoothed;
     cv::pyrMeanShiftFiltering(picture, smoothed, kSpatialRadius, kColourRadius);
-    return smoothed;
-}
-
-bool FindRegion(const cv::Mat& smoothed, Rng& rng, PhotoRegion& region) {
-    const cv::Point seed(rng.Int(kEdgeMargin, smoothed.cols - 1 - kEdgeMargin),
-                         rng.Int(kEdgeMargin, smoothed.rows - 1 - kEdgeMargin));
-    cv::Mat mask = cv::Mat::zeros(smoothed.rows + 2, smoothed.cols + 2, CV_8U);
+    const cv::Rect inside(kEdgeMargin, kEdgeMargin, picture.cols - 2 * kEdgeMargin,
+                          picture.rows - 2 * kEdgeMargin);
+    // Every pixel joins the region grown from the first pixel not yet in one; the fill marks it 255 in
+    // the shared mask, which is then set to 1 so that later fills pass around it.
+    cv::Mat filled = cv::Mat::zeros(picture.rows + 2, picture.cols + 2, CV_8U);
     const cv::Scalar tolerance = cv::Scalar::all(kFloodTolerance);
-    cv::Rect box;
-    cv::Mat image = smoothed; // not written: the fill writes only the mask
-    const int area = cv::floodFill(image, mask, seed, cv::Scalar(), &box, tolerance, tolerance,
-                                   8 | cv::FLOODFILL_MASK_ONLY | cv::FLOODFILL_FIXED_RANGE | (255 << 8));
-    const cv::Rect inside(kEdgeMargin, kEdgeMargin, smoothed.cols - 2 * kEdgeMargin,
-                          smoothed.rows - 2 * kEdgeMargin);
-    if (area < kMinArea || area > kMaxArea || (box & inside) != box) return false;
-    if (std::min(box.width, box.height) < kMinSide || std::max(box.width, box.height) > kMaxSide)
-        return false;
-    region.mask = mask(cv::Rect(1, 1, smoothed.cols, smoothed.rows)).clone();
-    region.box = box;
-    region.area = area;
-    return true;
+    std::vector<PhotoRegion> regions;
+    for (int y = 0; y < picture.rows; ++y) {
+        for (int x = 0; x < picture.cols; ++x) {
+            if (filled.at<uchar>(y + 1, x + 1)) continue;
+            cv::Rect box;
+            const int area =
+                cv::floodFill(smoothed, filled, {x, y}, cv::Scalar(), &box, tolerance, tolerance,
+                              8 | cv::FLOODFILL_MASK_ONLY | cv::FLOODFILL_FIXED_RANGE | (255 << 8));
+            cv::Mat grown = filled(box + cv::Point(1, 1));
+            const cv::Mat inBox = (grown == 255);
+            grown.setTo(1, inBox);
+            const bool fit = area >= kMinArea && area <= kMaxArea && (box & inside) == box &&
+                             std::min(box.width, box.height) >= kMinSide &&
+                             std::max(box.width, box.height) <= kMaxSide;
+            if (!fit) continue;
+            // A thing's inner parts of other colours (a flower's heart) belong to it: holes are filled.
+            std::vector<std::vector<cv::Point>> outline;
+            cv::findContours(inBox, outline, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE, box.tl());
+            cv::Mat mask = cv::Mat::zeros(picture.size(), CV_8U);
+            cv::drawContours(mask, outline, -1, cv::Scalar(255), cv::FILLED);
+            if (Contrast(smoothed, mask) >= kMinContrast) regions.push_back({mask, box, area});
+        }
+    }
+    return regions;
 }
 
 bool ApplyEdit(PhotoEdit edit, const PhotoRegion& region, Rng& rng, cv::Mat& picture) {

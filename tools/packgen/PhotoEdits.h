@@ -1,5 +1,6 @@
 #pragma once
 #include <opencv2/core.hpp>
+#include <vector>
 
 #include "tools/packgen/Rng.h"
 
@@ -16,9 +17,9 @@ struct PhotoRegion {
     int area = 0;
 };
 
-// Segments the picture once (colours smoothed, edges kept) for FindRegion.
-cv::Mat SmoothForRegions(const cv::Mat& picture);
-// The region around a random seed of a size fit for a difference; false when the seed's region is not.
-bool FindRegion(const cv::Mat& smoothed, Rng& rng, PhotoRegion& region);
+// Segments the picture (colours smoothed with edges kept, then grown into regions of like colour) and
+// answers the regions fit for a difference: of a size a player sees but not too large, and standing out
+// from what surrounds them (a thing rather than a patch of ground).
+std::vector<PhotoRegion> FindRegions(const cv::Mat& picture);
 // Applies the change to `picture` in place; false when the region does not take it.
 bool ApplyEdit(PhotoEdit edit, const PhotoRegion& region, Rng& rng, cv::Mat& picture);

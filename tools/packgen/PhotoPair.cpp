@@ -109,9 +109,32 @@ bool PassesSoFar(const cv::Mat& left, const cv::Mat& right, const DifferenceMap&
     return true;
 }
 
-// The next change: a kind not used yet where possible, on a region away from the earlier rectangles.
-PhotoEdit NextEdit(int made, Rng& rng) {
-    return PhotoEdit((made + rng.Int(0, 1)) % int(PhotoEdit::Count));
+// The rectangles made so far with the gap around them, picture coordinates.
+std::vector<cv::Rect> Taken(const DifferenceMap& map, int count) {
+    std::vector<cv::Rect> taken;
+    for (int k = 0; k < count; ++k) {
+        const MapRect& r = map[k];
+        taken.emplace_back(r.left - kLeftX - kGap, r.top - kTopY - kGap, r.right - r.left + 1 + 2 * kGap,
+                           r.bottom - r.top + 1 + 2 * kGap);
+    }
+    return taken;
+}
+
+// A region clear of the rectangles made so far, or none when every one is near them.
+const PhotoRegion* PickRegion(const std::vector<PhotoRegion>& regions, const std::vector<cv::Rect>& taken,
+                              Rng& rng) {
+    std::vector<const PhotoRegion*> free;
+    for (const PhotoRegion& r : regions) {
+        if (std::none_of(taken.begin(), taken.end(),
+                         [&](const cv::Rect& t) { return (t & r.box).area() > 0; }))
+            free.push_back(&r);
+    }
+    return free.empty() ? nullptr : rng.Pick(free);
+}
+
+// The kind of the next change: the kinds take turns, and a change that failed gives way to the next kind.
+PhotoEdit NextEdit(int made, int tries) {
+    return PhotoEdit((made + tries) % int(PhotoEdit::Count));
 }
 } // namespace
 
@@ -119,18 +142,21 @@ bool MakePhotoPair(const RgbImage& photo, const PhotoCrop& crop, uint64_t seed, 
                    std::string& error) {
     cv::Mat left;
     if (!FitPhoto(photo, crop, left, error)) return false;
-    const cv::Mat smoothed = SmoothForRegions(left);
+    const std::vector<PhotoRegion> regions = FindRegions(left);
+    if (regions.empty()) {
+        error = "no shapes that stand out from their surroundings";
+        return false;
+    }
     cv::Mat right = left.clone();
     PhotoPair pair;
     pair.map.fill(kUnused);
     Rng rng(seed);
     int made = 0;
     for (; made < kDifferences && pair.tries < kMaxPhotoTries; ++pair.tries) {
-        const PhotoEdit edit = NextEdit(made, rng);
-        PhotoRegion region;
-        bool found = false;
-        for (int i = 0; i < kRegionSearches && !found; ++i) found = FindRegion(smoothed, rng, region);
-        if (!found) continue;
+        const PhotoEdit edit = NextEdit(made, pair.tries);
+        const PhotoRegion* picked = PickRegion(regions, Taken(pair.map, made), rng);
+        if (!picked) break;
+        const PhotoRegion& region = *picked;
         cv::Mat trial = right.clone();
         MapRect rect;
         if (!ApplyEdit(edit, region, rng, trial) || !ChangedRect(ToImage(right), ToImage(trial), rect) ||
