@@ -43,9 +43,14 @@ std::vector<int> BoxSums(const std::vector<uint8_t>& grid, int radius) {
 std::vector<uint8_t> DifferingPixels(const std::vector<float>& distance) {
     std::vector<uint8_t> candidate(kPixels, 0);
     for (int i = 0; i < kPixels; ++i) candidate[i] = distance[i] >= kDiffersDeltaE;
-    const std::vector<int> around = BoxSums(candidate, kClusterRadius);
+    int groups = 0;
+    const std::vector<int> labels = LabelRegions(candidate, kPictureWidth, kPictureHeight, groups);
+    std::vector<int> size(groups, 0);
+    for (int label : labels) {
+        if (label != kNoRegion) ++size[label];
+    }
     std::vector<uint8_t> differs(kPixels, 0);
-    for (int i = 0; i < kPixels; ++i) differs[i] = candidate[i] && around[i] >= kClusterPixels;
+    for (int i = 0; i < kPixels; ++i) differs[i] = labels[i] != kNoRegion && size[labels[i]] >= kGroupPixels;
     return differs;
 }
 

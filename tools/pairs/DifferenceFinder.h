@@ -8,8 +8,7 @@
 // Where the left and right pictures of a 640x480 stage picture differ, with compression noise ignored.
 namespace finding {
 constexpr float kDiffersDeltaE = 12.0f; // a pixel this far from its twin may differ
-constexpr int kClusterRadius = 2;       // ... and does when enough of its neighbours within this distance do,
-constexpr int kClusterPixels = 8;       // since compression noise scatters and a real change clusters
+constexpr int kGroupPixels = 12; // ... and does when it touches this many such pixels: noise scatters, a change clusters
 constexpr int kJoinGap = 4;             // differing pixels this close belong to the same difference
 constexpr int kMinClearPixels = 20;     // a place with fewer plainly differing pixels is left out
 constexpr int kMargin = 3;              // suggested rectangles reach this far past the differing pixels
