@@ -5,7 +5,7 @@
 #include "tools/common/ArchiveWriter.h"
 #include "tools/packgen/Theme.h"
 
-std::string PairStem(int index) {
+std::string PackEntryStem(int index) {
     char name[16];
     std::snprintf(name, sizeof name, "pair%02d", index);
     return name;
@@ -30,7 +30,7 @@ bool BuildPack(const PackRequest& request, const PairListener& listener, std::ve
                           error)) {
             return false;
         }
-        const std::string stem = PairStem(i);
+        const std::string stem = PackEntryStem(i);
         if (!writer.Add(stem + ".jpg", pair.jpeg) || !writer.Add(stem + ".map", EncodeMap(pair.map))) {
             error = writer.Error();
             return false;

@@ -129,7 +129,7 @@ bool AssemblePack(std::vector<PairFile>& pairs, bool force, std::vector<uint8_t>
         const bool fair = VerifyAndReport(pairs[i], out, err, readable);
         if (!readable) return false;
         refused += !fair;
-        const std::string stem = PairStem(int(i));
+        const std::string stem = PackEntryStem(int(i));
         if (!writer.Add(stem + ".jpg", pairs[i].jpeg) ||
             !writer.Add(stem + ".map", EncodeMap(pairs[i].map))) {
             err << writer.Error() << "\n";

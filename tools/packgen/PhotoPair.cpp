@@ -226,7 +226,7 @@ bool BuildPhotoPack(const std::string& directory, const PhotoCrop& crop, uint64_
         PhotoPair pair;
         if (!MakePhotoPairFromFile(photos[i].string(), crop, MixSeed(seed, uint64_t(i)), pair, error))
             return false;
-        const std::string stem = PairStem(i);
+        const std::string stem = PackEntryStem(i);
         if (!writer.Add(stem + ".jpg", pair.jpeg) || !writer.Add(stem + ".map", EncodeMap(pair.map))) {
             error = writer.Error();
             return false;
