@@ -27,8 +27,9 @@ constexpr float kChangedDeltaE = 3.0f; // a pixel changed when it moved this far
 constexpr int kGap = 10;               // pixels kept free between two rectangles
 constexpr MapRect kUnused{0, 0, -1, -1};
 
-cv::Mat ToMat(const RgbImage& image) {
-    return cv::Mat(image.height, image.width, CV_8UC3, const_cast<uint8_t*>(image.pixels.data())).clone();
+// The image's pixels seen as an OpenCV matrix, without a copy; only read through it.
+cv::Mat View(const RgbImage& image) {
+    return cv::Mat(image.height, image.width, CV_8UC3, const_cast<uint8_t*>(image.pixels.data()));
 }
 
 RgbImage ToImage(const cv::Mat& mat) {
@@ -57,7 +58,7 @@ bool FitPhoto(const RgbImage& photo, const PhotoCrop& crop, cv::Mat& picture, st
         error = "the photo (or its crop) is too small; it needs at least 75x100 pixels";
         return false;
     }
-    cv::resize(ToMat(photo)(part), picture, cv::Size(kPictureWidth, kPictureHeight), 0, 0, cv::INTER_AREA);
+    cv::resize(View(photo)(part), picture, cv::Size(kPictureWidth, kPictureHeight), 0, 0, cv::INTER_AREA);
     return true;
 }
 
