@@ -7,11 +7,13 @@
 
 // Where the left and right pictures of a 640x480 stage picture differ, with compression noise ignored.
 namespace finding {
-constexpr float kDiffersDeltaE = 12.0f; // a pixel this far from its twin may differ
-constexpr int kGroupPixels = 12; // ... and does when it touches this many such pixels: noise scatters, a change clusters
-constexpr int kJoinGap = 4;             // differing pixels this close belong to the same difference
-constexpr int kMinClearPixels = 20;     // a place with fewer plainly differing pixels is left out
-constexpr int kMargin = 3;              // suggested rectangles reach this far past the differing pixels
+// A pixel this far from its twin may differ, and does when it joins a group of this many such pixels:
+// compression noise scatters, a change clusters.
+constexpr float kDiffersDeltaE = 12.0f;
+constexpr int kGroupPixels = 12;
+constexpr int kJoinGap = 4;         // differing pixels this close belong to the same difference
+constexpr int kMinClearPixels = 20; // a place with fewer plainly differing pixels is left out
+constexpr int kMargin = 3;          // suggested rectangles reach this far past the differing pixels
 } // namespace finding
 
 // One byte per pixel of the 300x400 left picture, row by row: 1 where it differs from the right picture.
