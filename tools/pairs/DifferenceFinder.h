@@ -9,8 +9,8 @@
 namespace finding {
 // A pixel this far from its twin may differ, and does when it joins a group of this many such pixels:
 // compression noise scatters, a change clusters.
-constexpr float kDiffersDeltaE = 12.0f;
-constexpr int kGroupPixels = 12;
+constexpr float kDiffersDeltaE = 14.0f;
+constexpr int kGroupPixels = 24;
 constexpr int kJoinGap = 4;         // differing pixels this close belong to the same difference
 constexpr int kMinClearPixels = 20; // a place with fewer plainly differing pixels is left out
 constexpr int kMargin = 3;          // suggested rectangles reach this far past the differing pixels
