@@ -3,6 +3,33 @@
 #include <sstream>
 
 namespace {
+constexpr int kStickMin = -32768, kStickMax = 32767;
+
+bool ParsePad(std::istringstream& in, ReplayStep& step, std::string& why) {
+    std::string what;
+    in >> what;
+    if (what == "plug" || what == "unplug") {
+        step.kind = what == "plug" ? ReplayStep::PadPlug : ReplayStep::PadUnplug;
+    } else if (what == "down" || what == "up") {
+        step.kind = what == "down" ? ReplayStep::PadDown : ReplayStep::PadUp;
+        if (!(in >> step.text)) {
+            why = "pad " + what + " takes a button name";
+            return false;
+        }
+    } else if (what == "stick") {
+        step.kind = ReplayStep::PadStick;
+        if (!(in >> step.dx >> step.dy) || step.dx < kStickMin || step.dx > kStickMax ||
+            step.dy < kStickMin || step.dy > kStickMax) {
+            why = "pad stick takes X Y from -32768 to 32767";
+            return false;
+        }
+    } else {
+        why = "pad takes plug, unplug, down, up or stick";
+        return false;
+    }
+    return true;
+}
+
 bool ParseStep(const std::string& line, ReplayStep& step, std::string& why) {
     std::istringstream in(line);
     std::string verb, arg;
@@ -49,12 +76,20 @@ bool ParseStep(const std::string& line, ReplayStep& step, std::string& why) {
             return false;
         }
         step.kind = arg == "lost" ? ReplayStep::FocusLost : ReplayStep::FocusGained;
-    } else if (verb == "shot") {
-        step.kind = ReplayStep::Shot;
+    } else if (verb == "shot" || verb == "screen") {
+        step.kind = verb == "shot" ? ReplayStep::Shot : ReplayStep::Screen;
         if (!(in >> step.text)) {
-            why = "shot takes a file name";
+            why = verb + " takes a file name";
             return false;
         }
+    } else if (verb == "reset") {
+        if (!(in >> arg) || (arg != "device" && arg != "targets")) {
+            why = "reset takes device|targets";
+            return false;
+        }
+        step.kind = arg == "device" ? ReplayStep::ResetDevice : ReplayStep::ResetTargets;
+    } else if (verb == "pad") {
+        return ParsePad(in, step, why);
     } else if (verb == "end") {
         step.kind = ReplayStep::End;
     } else {

@@ -19,8 +19,10 @@ PACKAGES=(
   # photo pairs: segmentation and inpainting
   libopencv-imgproc-dev libopencv-photo-dev
   # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
   imagemagick netpbm giflib-tools libjpeg-turbo-progs sox xvfb xauth
+  # trying the game as a person would: a window manager, a scripted mouse, window queries
+  openbox xdotool x11-utils
 )
 
 missing=()

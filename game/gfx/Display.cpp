@@ -1,6 +1,7 @@
 #include "game/gfx/Display.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "game/control/Random.h"
 #include "game/gfx/Globals.h"
@@ -63,7 +64,9 @@ bool DDFlip() {
     PixelBuffer& back = *gDisplay.lowDDBack;
     std::copy(back.Data(), back.Data() + size_t(back.Pitch()) * size_t(back.Height()),
               gDisplay.lowDDFront->Data());
-    return gDisplay.presenter->Present(back.Data(), back.Width(), back.Height(), back.Pitch());
+    const bool shown = gDisplay.presenter->Present(back.Data(), back.Width(), back.Height(), back.Pitch());
+    const bool lostEarlier = std::exchange(gDisplay.lostSinceFlip, 0) != 0;
+    return shown && !lostEarlier;
 }
 
 void DDShowOnFront(const PixelBuffer& picture) {
@@ -71,7 +74,8 @@ void DDShowOnFront(const PixelBuffer& picture) {
     if (picture.Width() != front.Width() || picture.Height() != front.Height()) return;
     std::copy(picture.Data(), picture.Data() + size_t(picture.Pitch()) * size_t(picture.Height()),
               front.Data());
-    gDisplay.presenter->Present(front.Data(), front.Width(), front.Height(), front.Pitch());
+    if (!gDisplay.presenter->Present(front.Data(), front.Width(), front.Height(), front.Pitch()))
+        gDisplay.lostSinceFlip = 1;
 }
 
 void DDClear(uint16_t color) {

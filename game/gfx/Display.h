@@ -20,6 +20,7 @@ struct DisplayState {
     int fullScreen = 0;
     int ready = 0;
     int inactive = 0;
+    int lostSinceFlip = 0;            // a cross-fade step found the surfaces lost; the next flip reports it
     uint16_t* lastLockBits = nullptr; // the line primitives write through the most recent lock
     int lastLockPitch = 0;
     int lastLockHeight = 0;    // rows of the locked surface, so that nothing writes past it
@@ -37,7 +38,8 @@ bool InitDisplay(Presenter& presenter, Clock& clock, int width, int height, int 
 bool DDCreate(Presenter& presenter, int width, int height, int bitDepth);
 bool DDCreateScreenSurfaces();
 void DDDestroy();
-// Presents the back surface; false when the platform's surfaces were lost.
+// Presents the back surface; false when the platform's surfaces were lost, here or at a cross-fade step
+// since the previous flip.
 bool DDFlip();
 // Copies a whole-screen picture onto the front surface and shows it at once (the cross-fade's steps).
 void DDShowOnFront(const PixelBuffer& picture);

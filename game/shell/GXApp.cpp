@@ -65,7 +65,10 @@ void CGXFrame::FrameUpdate() {
 
 void CGXFrame::FrameDraw() {
     if (gShell.focusLost == 1 || gDisplay.ready == 0) return;
-    if (!DDFlip()) gController.ReloadPictures();
+    if (!DDFlip()) {
+        gController.ReloadPictures();
+        ++gShell.pictureReloads;
+    }
     gController.Draw(gController.mode);
 }
 

@@ -11,6 +11,7 @@ struct ShellState {
     int focusLost = 0;
     int editFocus = 0;      // typing goes to the hidden edit control until the window regains focus
     int closeRequested = 0; // a close request was posted to the game window
+    int pictureReloads = 0; // times the pictures were loaded again after lost surfaces (for traces)
 };
 
 constexpr uint32_t kFrameCounterWrap = 10000;

@@ -4,17 +4,21 @@
 #include <cstring>
 
 const char* const kUsage =
-    "usage: zor [MAP] [--window] [--replay SCRIPT [--trace FILE] [--shots DIR] [--seed N]"
-    " [--frames N]]\n"
-    "  MAP            play this picture pair's map in test mode (e.g. sample.map)\n"
-    "  --window       run in a window instead of full screen (Alt+Enter toggles)\n"
-    "  --replay       take input from a script, on a virtual clock (see README)\n"
-    "  --trace        write one line of game state per frame\n"
-    "  --shots        directory for the script's screenshots\n"
-    "  --seed         seed of the random generator in a scripted run\n"
-    "  --frames       end the run after this many frames\n";
+    "usage: zor [MAP] [--window] [--scale N] [--integer-scale]"
+    " [--replay SCRIPT [--trace FILE] [--shots DIR] [--seed N] [--frames N]]\n"
+    "  MAP               play this picture pair's map in test mode (e.g. sample.map)\n"
+    "  --window          run in a window instead of full screen (Alt+Enter toggles)\n"
+    "  --scale           the window N times 640x480 (default: the largest that fits)\n"
+    "  --integer-scale   full screen in whole multiples of 640x480 only (crisp pixels)\n"
+    "  --replay          take input from a script, on a virtual clock (see README)\n"
+    "  --trace           write one line of game state per frame\n"
+    "  --shots           directory for the script's screenshots\n"
+    "  --seed            seed of the random generator in a scripted run\n"
+    "  --frames          end the run after this many frames\n";
 
 namespace {
+constexpr long kMaxWindowScale = 8;
+
 bool ParseNumber(const char* text, long min, long& out) {
     char* end = nullptr;
     out = std::strtol(text, &end, 10);
@@ -39,6 +43,16 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
             options.help = true;
         } else if (arg == "--window") {
             options.windowed = true;
+        } else if (arg == "--integer-scale") {
+            options.integerScale = true;
+        } else if (arg == "--scale") {
+            if (!value(v)) return false;
+            if (!ParseNumber(v, 1, n) || n > kMaxWindowScale) {
+                error = arg + " takes a number from 1 to " + std::to_string(kMaxWindowScale) + ", not '" + v +
+                        "'";
+                return false;
+            }
+            options.windowScale = static_cast<int>(n);
         } else if (arg == "--replay") {
             if (!value(v)) return false;
             options.replayPath = v;

@@ -6,6 +6,8 @@
 struct Options {
     std::string mapPath;       // empty: a normal start
     bool windowed = false;     // --window
+    int windowScale = 0;       // --scale N: the window N times the game's size (0: the largest that fits)
+    bool integerScale = false; // --integer-scale: full screen in whole multiples only
     std::string replayPath;    // --replay SCRIPT: input from a script, virtual clock
     std::string tracePath;     // --trace FILE
     std::string shotDir = "."; // --shots DIR

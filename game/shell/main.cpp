@@ -8,7 +8,6 @@
 #include "game/shell/Options.h"
 #include "game/shell/ScriptedRun.h"
 #include "platform/RecordingMessageBox.h"
-#include "platform/sdl/DikTable.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlGlyphRasterizer.h"
@@ -31,12 +30,10 @@ bool LoadScript(const std::string& path, ReplayScript& script, std::string& erro
         error = path + ": " + error;
         return false;
     }
-    for (const ReplayStep& step : script.steps) {
-        if ((step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp) &&
-            !DikByName(step.text.c_str())) {
-            error = path + ": unknown key name " + step.text;
-            return false;
-        }
+    const std::string unknown = SdlReplay::UnknownName(script);
+    if (!unknown.empty()) {
+        error = path + ": unknown key name " + unknown;
+        return false;
     }
     return true;
 }
@@ -62,7 +59,11 @@ int main(int argc, char** argv) {
 
     SdlLibrary sdl;
     SdlVideo video;
-    const bool haveVideo = video.Create(640, 480, options.windowed || scripted);
+    VideoMode mode;
+    mode.windowed = options.windowed || scripted;
+    mode.windowScale = options.windowScale;
+    mode.integerScale = options.integerScale;
+    const bool haveVideo = video.Create(640, 480, mode);
     if (!haveVideo) std::fprintf(stderr, "zor: no display: %s\n", video.Error().c_str());
     SdlInput input(video);
     SdlAudio audio;

@@ -1,13 +1,10 @@
 #include "platform/sdl/SdlInput.h"
 
-#include <algorithm>
-
 #include "platform/Cp949.h"
 #include "platform/sdl/DikTable.h"
 #include "platform/sdl/SdlVideo.h"
 
 namespace {
-constexpr uint8_t kDown = 0x80;
 constexpr int kDikLeftControl = 0x1D, kDikRightControl = 0x9D, kDikLeftAlt = 0x38, kDikRightAlt = 0xB8;
 constexpr uint8_t kCharReturn = 13, kCharBackspace = 8, kCharEscape = 27;
 
@@ -36,49 +33,70 @@ void SdlInput::Pump(WindowEvents& sink) {
 }
 
 void SdlInput::Handle(const SDL_Event& event, WindowEvents& sink) {
+    if (pads_.Handle(event, keys_, focused_)) return;
     switch (event.type) {
     case SDL_QUIT:
         sink.OnClose();
         break;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) sink.OnFocus(true);
-        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-            // Like a foreground-only device, the keyboard and buttons read as released while away.
-            std::fill(std::begin(keys_), std::end(keys_), 0);
-            std::fill(std::begin(buttons_), std::end(buttons_), 0);
-            sink.OnFocus(false);
-        }
+        HandleWindow(event.window, sink);
         break;
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET:
-        video_.MarkLost();
+        video_.Reset();
         break;
     case SDL_KEYDOWN:
         HandleKeyDown(event.key, sink);
         break;
     case SDL_KEYUP:
-        if (int dik = DikFromScancode(event.key.keysym.scancode)) keys_[dik] = 0;
+        if (int dik = DikFromScancode(event.key.keysym.scancode)) keys_.Release(size_t(dik), kKeyboardSource);
         break;
     case SDL_TEXTINPUT:
         for (char c : Utf8ToCp949(event.text.text)) sink.OnChar(static_cast<uint8_t>(c));
         break;
     case SDL_MOUSEMOTION:
-        dx_ += event.motion.xrel;
-        dy_ += event.motion.yrel;
+        if (focused_) {
+            dx_ += event.motion.xrel;
+            dy_ += event.motion.yrel;
+        }
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        if (int i = ButtonIndex(event.button.button); i >= 0)
-            buttons_[i] = event.type == SDL_MOUSEBUTTONDOWN ? kDown : 0;
+        HandleButton(event.button);
         break;
     default:
         break;
     }
 }
 
+void SdlInput::HandleWindow(const SDL_WindowEvent& window, WindowEvents& sink) {
+    if (window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        focused_ = true;
+        sink.OnFocus(true);
+    }
+    if (window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        // Like a foreground-only device: keys and buttons read as released while away, and motion made
+        // elsewhere is not saved up for the return.
+        focused_ = false;
+        keys_.Drop(kKeyboardSource | SdlGamepads::kButtonSource | SdlGamepads::kStickSource);
+        buttons_.Drop(kMouseSource);
+        dx_ = dy_ = 0;
+        sink.OnFocus(false);
+    }
+}
+
+void SdlInput::HandleButton(const SDL_MouseButtonEvent& button) {
+    const int i = ButtonIndex(button.button);
+    if (i < 0) return;
+    if (button.type == SDL_MOUSEBUTTONUP)
+        buttons_.Release(size_t(i), kMouseSource);
+    else if (focused_)
+        buttons_.Press(size_t(i), kMouseSource);
+}
+
 void SdlInput::HandleKeyDown(const SDL_KeyboardEvent& key, WindowEvents& sink) {
     const int dik = DikFromScancode(key.keysym.scancode);
-    if (dik) keys_[dik] = kDown;
+    if (dik && focused_) keys_.Press(size_t(dik), kKeyboardSource);
     const bool ctrl = Held(kDikLeftControl) || Held(kDikRightControl);
     const bool alt = Held(kDikLeftAlt) || Held(kDikRightAlt);
     switch (key.keysym.scancode) {
@@ -113,12 +131,12 @@ void SdlInput::HandleKeyDown(const SDL_KeyboardEvent& key, WindowEvents& sink) {
 bool SdlInput::ReadMouse(MouseSample& sample) {
     sample.dx = dx_;
     sample.dy = dy_;
-    std::copy(std::begin(buttons_), std::end(buttons_), sample.buttons);
+    buttons_.Read(sample.buttons);
     dx_ = dy_ = 0;
     return true;
 }
 
 bool SdlInput::ReadKeyboard(uint8_t (&keys)[kKeyCount]) {
-    std::copy(std::begin(keys_), std::end(keys_), keys);
+    keys_.Read(keys);
     return true;
 }

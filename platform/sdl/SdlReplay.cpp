@@ -6,8 +6,24 @@
 #include "platform/sdl/DikTable.h"
 #include "platform/sdl/SdlVideo.h"
 
-SdlReplay::SdlReplay(EventSource& inner, const SdlVideo& video, const ReplayScript& script, int lastFrame)
+SdlReplay::SdlReplay(EventSource& inner, SdlVideo& video, const ReplayScript& script, int lastFrame)
     : inner_(inner), video_(video), script_(script), lastFrame_(lastFrame) {}
+
+SdlReplay::~SdlReplay() {
+    Unplug();
+}
+
+std::string SdlReplay::UnknownName(const ReplayScript& script) {
+    for (const ReplayStep& step : script.steps) {
+        const bool key = step.kind == ReplayStep::KeyDown || step.kind == ReplayStep::KeyUp;
+        const bool pad = step.kind == ReplayStep::PadDown || step.kind == ReplayStep::PadUp;
+        if ((key && !DikByName(step.text.c_str())) ||
+            (pad &&
+             SDL_GameControllerGetButtonFromString(step.text.c_str()) == SDL_CONTROLLER_BUTTON_INVALID))
+            return step.text;
+    }
+    return {};
+}
 
 void SdlReplay::Pump(WindowEvents& sink) {
     while (next_ < script_.steps.size() && script_.steps[next_].frame <= frame_) Push(script_.steps[next_++]);
@@ -63,9 +79,64 @@ void SdlReplay::Push(const ReplayStep& step) {
         event.window.event =
             step.kind == ReplayStep::FocusLost ? SDL_WINDOWEVENT_FOCUS_LOST : SDL_WINDOWEVENT_FOCUS_GAINED;
         break;
+    case ReplayStep::ResetDevice:
+    case ReplayStep::ResetTargets:
+        event.type =
+            step.kind == ReplayStep::ResetDevice ? SDL_RENDER_DEVICE_RESET : SDL_RENDER_TARGETS_RESET;
+        break;
+    case ReplayStep::Screen:
+        video_.ShootOutput(step.text);
+        return;
+    case ReplayStep::PadPlug:
+    case ReplayStep::PadUnplug:
+    case ReplayStep::PadDown:
+    case ReplayStep::PadUp:
+    case ReplayStep::PadStick:
+        Pad(step);
+        return;
     case ReplayStep::Shot:
     case ReplayStep::End:
         return;
     }
     SDL_PushEvent(&event);
+}
+
+// The virtual controller's state is read by SDL at the next event pump, which turns its changes into
+// controller events (and its plugging into device added and removed).
+void SdlReplay::Pad(const ReplayStep& step) {
+    if (step.kind == ReplayStep::PadPlug && !pad_) {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        desc.name = "scripted pad";
+        const int index = SDL_JoystickAttachVirtualEx(&desc);
+        if (index >= 0) pad_ = SDL_JoystickOpen(index);
+        return;
+    }
+    if (step.kind == ReplayStep::PadUnplug) Unplug();
+    if (!pad_) return;
+    if (step.kind == ReplayStep::PadDown || step.kind == ReplayStep::PadUp) {
+        const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(step.text.c_str());
+        SDL_JoystickSetVirtualButton(pad_, button,
+                                     step.kind == ReplayStep::PadDown ? SDL_PRESSED : SDL_RELEASED);
+    }
+    if (step.kind == ReplayStep::PadStick) {
+        SDL_JoystickSetVirtualAxis(pad_, SDL_CONTROLLER_AXIS_LEFTX, Sint16(step.dx));
+        SDL_JoystickSetVirtualAxis(pad_, SDL_CONTROLLER_AXIS_LEFTY, Sint16(step.dy));
+    }
+}
+
+void SdlReplay::Unplug() {
+    if (!pad_) return;
+    const SDL_JoystickID id = SDL_JoystickInstanceID(pad_);
+    SDL_JoystickClose(pad_);
+    pad_ = nullptr;
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        if (SDL_JoystickGetDeviceInstanceID(i) == id) {
+            SDL_JoystickDetachVirtual(i);
+            return;
+        }
+    }
 }

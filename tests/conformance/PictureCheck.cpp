@@ -1,16 +1,16 @@
-// Decodes every JPEG, BMP and PCX file under the given directories with the game's own readers and
+// Decodes every JPEG, BMP, PCX and GIF file under the given directories with the project's readers and
 // holds the result against a reference decoder: djpeg's RGB for JPEG (identical bytes before packing),
-// ImageMagick's RGB packed with PackColor for BMP and PCX (identical 16-bit pixels).
-// Prints one line per file and a closing "N passed, N failed"; exits 1 when any file failed.
+// ImageMagick's RGB packed with PackColor for the game's BMP and PCX loaders (identical 16-bit pixels),
+// ImageMagick's RGB for the editor's BMP reader and giflib plus the corpus's reference frames for GIF
+// (identical bytes). Where the corpus README has a row for a file, its "expect" column decides whether
+// the editor's readers must decode or refuse it.
+// Prints one line per file and reader, and a closing "N passed, N failed"; exits 1 when any failed.
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "codecs/CodecMessages.h"
@@ -19,10 +19,11 @@
 #include "game/gfx/PixelConversion.h"
 #include "game/gfx/ShowError.h"
 #include "game/gfx/Surface.h"
+#include "tests/conformance/CheckTools.h"
+#include "tests/conformance/CorpusNotes.h"
+#include "tests/conformance/EditorChecks.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/TestFiles.h"
-
-extern char** environ;
 
 namespace {
 namespace fs = std::filesystem;
@@ -32,7 +33,7 @@ constexpr const char* kConvert = "/usr/bin/convert";
 constexpr const char* kCorpusEnv = "ZOR_CORPUS_DIR";
 constexpr int kDjpegError = 1;
 
-enum class Kind { Jpeg, Bmp, Pcx, Other };
+enum class Kind { Jpeg, Bmp, Pcx, Gif, Other };
 
 // Files on which decoders may rightly disagree (the corpus marks them "either"): the loaders read fields
 // that ImageMagick objects to differently, or ImageMagick itself decodes them wrongly. Here decoding and
@@ -63,73 +64,8 @@ Kind KindOf(const fs::path& p) {
     if (ext == ".jpg" || ext == ".jpeg") return Kind::Jpeg;
     if (ext == ".bmp") return Kind::Bmp;
     if (ext == ".pcx") return Kind::Pcx;
+    if (ext == ".gif") return Kind::Gif;
     return Kind::Other;
-}
-
-// Runs a program with its output thrown away; its exit status, or -1 when it could not run.
-int Run(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    if (spawned != 0 || waitpid(pid, &status, 0) < 0 || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-}
-
-// A binary PPM (P6) or PGM (P5) of 8-bit samples, as RGB triples.
-struct Pnm {
-    int width = 0, height = 0;
-    std::vector<uint8_t> rgb;
-};
-
-bool ReadPnm(const std::string& path, Pnm& out) {
-    const std::vector<uint8_t> f = ReadAll(path);
-    size_t pos = 2;
-    auto number = [&](int& value) {
-        while (pos < f.size() && (std::isspace(f[pos]) || f[pos] == '#')) {
-            if (f[pos] == '#')
-                while (pos < f.size() && f[pos] != '\n') ++pos;
-            else
-                ++pos;
-        }
-        value = 0;
-        bool any = false;
-        while (pos < f.size() && std::isdigit(f[pos]) && value < 100000) {
-            value = value * 10 + (f[pos++] - '0');
-            any = true;
-        }
-        return any;
-    };
-    if (f.size() < 3 || f[0] != 'P' || (f[1] != '5' && f[1] != '6')) return false;
-    const int channels = f[1] == '6' ? 3 : 1;
-    int maxval = 0;
-    if (!number(out.width) || !number(out.height) || !number(maxval) || maxval != 255) return false;
-    ++pos;
-    const size_t samples = size_t(out.width) * out.height * channels;
-    if (f.size() - std::min(pos, f.size()) < samples) return false;
-    out.rgb.clear();
-    for (size_t i = 0; i < samples; i += channels)
-        for (int c = 0; c < 3; ++c) out.rgb.push_back(f[pos + i + (channels == 3 ? c : 0)]);
-    return true;
-}
-
-struct Outcome {
-    bool passed;
-    std::string line;
-};
-
-std::string FirstMessage(const MessageLog& log) {
-    if (log.lines.empty()) return "no message";
-    std::string m = log.lines.front();
-    std::replace(m.begin(), m.end(), '\n', ' ');
-    return m;
 }
 
 Outcome CheckJpeg(const std::string& file, const std::string& refPath, MessageLog& log) {
@@ -153,12 +89,6 @@ Outcome CheckJpeg(const std::string& file, const std::string& refPath, MessageLo
                       (log.lines.empty() ? "" : " (warned: " + FirstMessage(log) + ")")};
 }
 
-uint32_t Le(const std::vector<uint8_t>& f, size_t at, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | (at + i < f.size() ? f[at + i] : 0);
-    return v;
-}
-
 // What the game's loaders are made for: uncompressed bottom-up 8/24-bit BMPs with a Windows header,
 // one-plane 8-bit RLE PCX. Outside it, a refusal with a message (or any decode without a crash) is right.
 bool InScope(Kind kind, const std::vector<uint8_t>& f) {
@@ -172,23 +102,29 @@ uint32_t RaiseSmall(uint32_t c, uint32_t divisor) {
     return (c >= 1 && c <= divisor) ? divisor : c;
 }
 
-Outcome CheckPicture(Kind kind, const std::string& file, const std::string& refPath, MessageLog& log) {
+// ImageMagick's decoding of the file's first image, or false when it refuses the file.
+bool ImageMagickRgb(const std::string& file, const std::string& refPath, Pnm& out) {
+    return Run({kConvert, file + "[0]", "-depth", "8", "ppm:" + refPath}) == 0 && ReadPnm(refPath, out);
+}
+
+// The game's BMP and PCX loaders; ref is ImageMagick's decoding, or null when it refuses the file.
+Outcome CheckPicture(Kind kind, const std::string& file, const Pnm* ref, MessageLog& log) {
+    log.lines.clear();
     const std::vector<uint8_t> bytes = ReadAll(file);
     const bool inScope = InScope(kind, bytes);
     const bool trueColor = kind == Kind::Bmp && Le(bytes, 28, 2) == 24;
-    const int ref = Run({kConvert, file + "[0]", "-depth", "8", "ppm:" + refPath});
     Surface s;
     const bool loaded = kind == Kind::Pcx ? s.LoadPcx256(nullptr, file.c_str(), 0, 0)
                                           : s.LowLoadBmpBit(nullptr, file.c_str(), 0, 0);
     if (!loaded && log.lines.empty()) return {false, "FAIL refused without a message"};
     if (const char* reason = EitherReason(file))
         return {true, std::string(loaded ? "decoded" : "refused") + " (either way is right: " + reason + ")"};
-    Pnm pnm;
-    if (ref != 0 || !ReadPnm(refPath, pnm)) {
+    if (!ref) {
         if (loaded && inScope) return {false, "FAIL decoded although ImageMagick refuses"};
         return {true, loaded ? "out of scope, decoded without a crash"
                              : "refused like ImageMagick: " + FirstMessage(log)};
     }
+    const Pnm& pnm = *ref;
     if (!loaded)
         return {!inScope, std::string(inScope ? "FAIL " : "") + "refused" +
                               (inScope ? "" : " (out of scope)") + ": " + FirstMessage(log)};
@@ -239,7 +175,12 @@ int main(int argc, char** argv) {
     SetErrorSink(&log);
     SetCodecMessageBox(&log);
     TempDir scratch;
+    CorpusNotes notes;
     int passed = 0, failed = 0;
+    auto report = [&](const fs::path& file, const std::string& root, const char* reader, const Outcome& o) {
+        std::printf("%s%s: %s\n", fs::relative(file, root).string().c_str(), reader, o.line.c_str());
+        (o.passed ? passed : failed) += 1;
+    };
     for (const std::string& root : roots) {
         if (!fs::exists(root)) {
             std::printf("FAIL %s: no such file or directory\n", root.c_str());
@@ -251,10 +192,20 @@ int main(int argc, char** argv) {
             const Kind kind = KindOf(file);
             const std::string refPath = scratch.Path("ref.pnm");
             fs::remove(refPath);
-            const Outcome o = kind == Kind::Jpeg ? CheckJpeg(file.string(), refPath, log)
-                                                 : CheckPicture(kind, file.string(), refPath, log);
-            std::printf("%s: %s\n", fs::relative(file, root).string().c_str(), o.line.c_str());
-            (o.passed ? passed : failed) += 1;
+            if (kind == Kind::Jpeg) {
+                report(file, root, "", CheckJpeg(file.string(), refPath, log));
+                continue;
+            }
+            if (kind == Kind::Gif) {
+                report(file, root, "", CheckGif(file.string(), notes.For(file), scratch.Path("frame.rgba")));
+                continue;
+            }
+            Pnm pnm;
+            const Pnm* ref = ImageMagickRgb(file.string(), refPath, pnm) ? &pnm : nullptr;
+            report(file, root, "", CheckPicture(kind, file.string(), ref, log));
+            if (kind == Kind::Bmp)
+                report(file, root, " (editor)",
+                       CheckEditorBmp(file.string(), ref, notes.For(file), log, scratch.Path("suite.ppm")));
         }
     }
     std::printf("%d passed, %d failed\n", passed, failed);

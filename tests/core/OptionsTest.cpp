@@ -24,6 +24,17 @@ TEST(Options, MapAndScriptedRunOptions) {
     EXPECT_EQ(o.frames, 9);
 }
 
+TEST(Options, WindowAndScaling) {
+    Options o;
+    std::string error;
+    EXPECT_EQ(o.windowScale, 0);
+    EXPECT_FALSE(o.integerScale);
+    ASSERT_TRUE(Parse({"--window", "--scale", "3", "--integer-scale"}, o, error)) << error;
+    EXPECT_TRUE(o.windowed);
+    EXPECT_EQ(o.windowScale, 3);
+    EXPECT_TRUE(o.integerScale);
+}
+
 struct BadArgs {
     std::vector<const char*> args;
     const char* error;
@@ -38,9 +49,12 @@ TEST_P(OptionErrors, AreReported) {
     EXPECT_EQ(error, GetParam().error);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, OptionErrors,
-                         ::testing::Values(BadArgs{{"--replay"}, "--replay needs a value"},
-                                           BadArgs{{"--frames", "ten"}, "--frames takes a number, not 'ten'"},
-                                           BadArgs{{"--seed", "-3"}, "--seed takes a number, not '-3'"},
-                                           BadArgs{{"--fast"}, "unknown option --fast"},
-                                           BadArgs{{"a.map", "b.map"}, "only one map may be given"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OptionErrors,
+    ::testing::Values(BadArgs{{"--replay"}, "--replay needs a value"},
+                      BadArgs{{"--frames", "ten"}, "--frames takes a number, not 'ten'"},
+                      BadArgs{{"--seed", "-3"}, "--seed takes a number, not '-3'"},
+                      BadArgs{{"--fast"}, "unknown option --fast"},
+                      BadArgs{{"--scale", "0"}, "--scale takes a number from 1 to 8, not '0'"},
+                      BadArgs{{"--scale", "9"}, "--scale takes a number from 1 to 8, not '9'"},
+                      BadArgs{{"a.map", "b.map"}, "only one map may be given"}));

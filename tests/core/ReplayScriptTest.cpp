@@ -31,6 +31,24 @@ TEST(ReplayScript, ParsesEveryAction) {
     EXPECT_EQ(script.endFrame, 12);
 }
 
+TEST(ReplayScript, ParsesScreenResetAndGamepadActions) {
+    ReplayScript script;
+    std::string error;
+    ASSERT_TRUE(script.Parse("1 screen out.bmp\n2 reset device\n2 reset targets\n3 pad plug\n"
+                             "4 pad down dpleft\n5 pad up a\n6 pad stick -32768 32767\n7 pad unplug\n",
+                             error))
+        << error;
+    ASSERT_EQ(script.steps.size(), 8u);
+    const ReplayStep::Kind kinds[] = {ReplayStep::Screen,   ReplayStep::ResetDevice, ReplayStep::ResetTargets,
+                                      ReplayStep::PadPlug,  ReplayStep::PadDown,     ReplayStep::PadUp,
+                                      ReplayStep::PadStick, ReplayStep::PadUnplug};
+    for (size_t i = 0; i < 8; ++i) EXPECT_EQ(script.steps[i].kind, kinds[i]) << i;
+    EXPECT_EQ(script.steps[0].text, "out.bmp");
+    EXPECT_EQ(script.steps[4].text, "dpleft");
+    EXPECT_EQ(script.steps[6].dx, -32768);
+    EXPECT_EQ(script.steps[6].dy, 32767);
+}
+
 struct BadLine {
     const char* text;
     const char* error;
@@ -54,4 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"1 move 3\n", "line 1: move takes DX DY"},
                       BadLine{"1 text abc\n", "line 1: text takes a quoted string"},
                       BadLine{"5 end\n2 end\n", "line 2: frames must not decrease"},
-                      BadLine{"-1 end\n", "line 1: a line starts with its frame number"}));
+                      BadLine{"-1 end\n", "line 1: a line starts with its frame number"},
+                      BadLine{"1 screen\n", "line 1: screen takes a file name"},
+                      BadLine{"1 reset all\n", "line 1: reset takes device|targets"},
+                      BadLine{"1 pad shake\n", "line 1: pad takes plug, unplug, down, up or stick"},
+                      BadLine{"1 pad down\n", "line 1: pad down takes a button name"},
+                      BadLine{"1 pad stick 0 40000\n", "line 1: pad stick takes X Y from -32768 to 32767"}));

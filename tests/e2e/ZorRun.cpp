@@ -76,7 +76,8 @@ ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
 
     std::string command = "cd " + Quote(run.workDir) + " && env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
     for (const auto& [key, value] : options.env) command += " " + key + "=" + Quote(value);
-    command += " " + Quote(ZOR_BINARY) + " --replay script.txt --trace trace.txt --shots .";
+    const char* binary = std::getenv("ZOR_E2E_BINARY");
+    command += " " + Quote(binary ? binary : ZOR_BINARY) + " --replay script.txt --trace trace.txt --shots .";
     for (const std::string& arg : options.args) command += " " + Quote(arg);
     command += " 2> stderr.txt";
     const int status = std::system(command.c_str());
@@ -84,4 +85,39 @@ ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
     run.stderrText = ReadAll(work / "stderr.txt");
     ParseTrace(ReadAll(work / "trace.txt"), run);
     return run;
+}
+
+uint32_t Picture::At(int x, int y) const {
+    const size_t at = (size_t(y) * size_t(width) + size_t(x)) * 3;
+    return uint32_t(rgb[at]) << 16 | uint32_t(rgb[at + 1]) << 8 | rgb[at + 2];
+}
+
+Picture ReadBmp24(const std::string& path) {
+    const std::string f = ReadAll(path);
+    constexpr size_t kHeaders = 54;
+    const auto le = [&f](size_t at, int bytes) {
+        uint32_t v = 0;
+        for (int i = bytes - 1; i >= 0; --i) v = v << 8 | uint8_t(f[at + size_t(i)]);
+        return v;
+    };
+    Picture p;
+    if (f.size() < kHeaders || f[0] != 'B' || f[1] != 'M' || le(28, 2) != 24 || le(30, 4) != 0) return p;
+    const int width = int(le(18, 4)), height = int(le(22, 4));
+    const size_t offset = le(10, 4), stride = (size_t(width) * 3 + 3) / 4 * 4;
+    if (width <= 0 || height <= 0 || width > 8192 || height > 8192 ||
+        offset + stride * size_t(height) > f.size())
+        return p;
+    p.width = width;
+    p.height = height;
+    p.rgb.resize(size_t(width) * size_t(height) * 3);
+    for (int y = 0; y < height; ++y) {
+        const char* row = f.data() + offset + stride * size_t(height - 1 - y); // bottom row first
+        for (int x = 0; x < width; ++x) {
+            uint8_t* out = &p.rgb[(size_t(y) * size_t(width) + size_t(x)) * 3];
+            out[0] = uint8_t(row[x * 3 + 2]);
+            out[1] = uint8_t(row[x * 3 + 1]);
+            out[2] = uint8_t(row[x * 3]);
+        }
+    }
+    return p;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,4 +25,19 @@ struct ZorRunOptions {
     std::map<std::string, std::string> files; // files written into the work dir before the run (name, bytes)
 };
 
+// Runs the zor built with the tests, or the one named by the environment variable ZOR_E2E_BINARY (to see
+// which of these runs another build fails).
 ZorRun RunZor(const std::string& script, const ZorRunOptions& options = {});
+
+// A 24-bit BMP as the game and its scripts write them, in RGB bytes top row first.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgb;
+
+    bool Empty() const { return width == 0; }
+    // Red, green and blue at (x, y) as one 0xRRGGBB value.
+    uint32_t At(int x, int y) const;
+};
+// Empty when the file is missing or not an uncompressed 24-bit BMP.
+Picture ReadBmp24(const std::string& path);

@@ -6,15 +6,16 @@
 #include "game/gfx/Globals.h"
 #include "platform/Presenter.h"
 
-// Keeps every frame shown on the screen.
+// Keeps every frame shown on the screen; the present of frame number `lostAt` reports lost surfaces.
 class RecordingPresenter : public Presenter {
   public:
     PixelFormatDescription Format() const override { return {}; }
     bool Present(const uint16_t* pixels, int width, int height, int) override {
         frames.emplace_back(pixels, pixels + size_t(width) * size_t(height));
-        return true;
+        return frames.size() - 1 != lostAt;
     }
     std::vector<std::vector<uint16_t>> frames;
+    size_t lostAt = size_t(-1);
 };
 
 // A 565 display of 640x480 on a recording presenter, with the fade tables built.

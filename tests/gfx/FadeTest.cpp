@@ -93,6 +93,16 @@ TEST_F(CrossFadeTest, CopiesGivenScreensFirst) {
     EXPECT_EQ(presenter.frames[15][0], gFadeTables.Level(1)[0xFFFF]);
 }
 
+TEST_F(CrossFadeTest, SurfacesLostAtAStepAreReportedByTheNextFlipOnce) {
+    presenter.lostAt = 3;
+    CrossFade(nullptr, nullptr);
+    EXPECT_FALSE(DDFlip());
+    EXPECT_TRUE(DDFlip());
+    presenter.lostAt = presenter.frames.size(); // lost at a flip itself
+    EXPECT_FALSE(DDFlip());
+    EXPECT_TRUE(DDFlip());
+}
+
 TEST_F(CrossFadeTest, ScreenChangeCapturesTheBackSurfaceAndFadesOnScreen) {
     FillPattern(Back(), 77);
     const std::vector<uint16_t> before(Back().Data(), Back().Data() + kScreenWidth * kScreenHeight);

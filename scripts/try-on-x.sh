@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Plays the built game as a person would on an X screen of its own: Xvfb of the given size, with the
+# openbox window manager or with none at all, xdotool as mouse and keyboard, ImageMagick's `import` for
+# screenshots. Checks that full screen covers the whole screen with the picture kept at 4:3 and centred,
+# that a 32-count mouse move moves the menu pen 32 pixels, that a quick click (press and release a few
+# milliseconds apart) on the title starts a game, and that Alt+Enter goes to a window and back.
+#
+# usage: scripts/try-on-x.sh [--wm] [--size WxH] [--out DIR] [--name NAME] [--data DIR] [-- ZOR OPTIONS]
+#   --wm     run openbox (default: no window manager)
+#   --size   the screen (default 1280x800)
+#   --out    where the screenshots go (default /tmp), as NAME-title.png, NAME-play.png, NAME-window.png
+#   --data   the game's data directory (default build/data)
+# Options after -- go to the game (for example --integer-scale).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+wm=0 size=1280x800 out=/tmp name="" data=build/data
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --wm) wm=1 ;;
+    --size) size=$2; shift ;;
+    --out) out=$2; shift ;;
+    --name) name=$2; shift ;;
+    --data) data=$2; shift ;;
+    --) shift; break ;;
+    *) echo "try-on-x: unknown option $1" >&2; exit 2 ;;
+  esac
+  shift
+done
+zor=$PWD/build/game/shell/zor
+data=$(cd "$data" && pwd)
+out=$(mkdir -p "$out" && cd "$out" && pwd)
+width=${size%x*} height=${size#*x}
+[ -n "$name" ] || name="zor-${size}-$([ $wm = 1 ] && echo openbox || echo nowm)"
+integer=0
+for arg in "$@"; do [ "$arg" = --integer-scale ] && integer=1; done
+
+# A free display number, and everything started here stopped again on the way out.
+display=90
+while [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
+export DISPLAY=:$display
+work=$(mktemp -d /tmp/zor-x-XXXXXX)
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[$i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "try-on-x ($name): FAIL: $*" >&2; exit 1; }
+
+Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+if [ $wm = 1 ]; then
+  openbox >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 1
+fi
+
+for f in "$data"/*; do [ "$(basename "$f")" = zor ] || ln -s "$f" "$work/"; done
+(cd "$work" && SDL_AUDIODRIVER=dummy exec "$zor" --trace trace.txt "$@" >zor.log 2>&1) &
+pids+=($!)
+
+field() { tail -n 1 "$work/trace.txt" 2>/dev/null | grep -o " $1=[^ ]*" | cut -d= -f2; }
+wait_for() { # FIELD VALUE: up to 5 seconds
+  for _ in $(seq 50); do [ "$(field "$1")" = "$2" ] && return 0; sleep 0.1; done
+  return 1
+}
+pixel() { convert "$1" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" -crop "1x1+$2+$3" info:; }
+window_size() { xwininfo -name "QAN GAMES" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+
+wait_for mode 0 || fail "the game did not start (see $work/zor.log)"
+sleep 1
+xdotool key Escape
+wait_for mode 2 || fail "Escape did not lead to the title"
+sleep 0.5
+import -window root "$out/$name-title.png"
+
+[ "$(window_size)" = "$size" ] || fail "full screen is $(window_size), the screen $size"
+if [ $integer = 1 ]; then
+  scale=$((width / 640 < height / 480 ? width / 640 : height / 480))
+  [ $scale -ge 1 ] || scale=1
+  shown=$((640 * scale))
+else
+  shown=$((height * 4 / 3 < width ? height * 4 / 3 : width))
+fi
+border=$(((width - shown) / 2)) top=$(((height - shown * 3 / 4) / 2))
+if [ $border -gt 2 ]; then
+  [ "$(pixel "$out/$name-title.png" $((border / 2)) $((height / 2)))" = "0,0,0" ] || fail "no border left of the picture"
+  [ "$(pixel "$out/$name-title.png" $((border + 2)) $((height / 2)))" != "0,0,0" ] || fail "the picture does not start at x=$border"
+fi
+[ "$(pixel "$out/$name-title.png" $((width - border - 3)) $((top + 3)))" != "0,0,0" ] ||
+  fail "the picture does not reach x=$((width - border)), y=$top"
+
+xdotool mousemove_relative -- 0 32
+sleep 0.5
+[ "$(field menu)" = "320,232" ] || fail "a 32-count move put the menu pen at $(field menu), not 320,232"
+xdotool click 1
+wait_for mode 4 || fail "a quick click on the first title item did not start the game"
+sleep 2
+import -window root "$out/$name-play.png"
+
+xdotool key alt+Return
+sleep 1.5
+import -window root "$out/$name-window.png"
+[ "$(window_size)" != "$size" ] || fail "Alt+Enter did not leave full screen"
+xdotool key alt+Return
+sleep 1.5
+[ "$(window_size)" = "$size" ] || fail "the second Alt+Enter gave $(window_size), not full screen"
+echo "try-on-x ($name): ok; screenshots $out/$name-{title,play,window}.png"

@@ -1,0 +1,236 @@
+#include "codecs/BmpFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "codecs/CodecMessages.h"
+#include "tests/support/MessageLog.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+// A holder that remembers what the reader gave it; it starts with a 1x1 "previous picture".
+struct Holder : PictureHolder {
+    void ReplacePixels(uint32_t w, uint32_t h, std::unique_ptr<uint8_t[]> p) override {
+        width = w;
+        height = h;
+        pixels = std::move(p);
+        ++calls;
+    }
+    std::vector<uint8_t> Bytes() const { return {pixels.get(), pixels.get() + size_t(width) * height * 3}; }
+    uint32_t width = 1, height = 1;
+    std::unique_ptr<uint8_t[]> pixels{new uint8_t[3]{1, 2, 3}};
+    int calls = 0;
+};
+
+struct BmpSpec {
+    int bits = 24;
+    int32_t width = 1, height = 1;
+    std::vector<Rgb> palette;
+    uint32_t coloursUsed = 0;
+    uint32_t gap = 0;        // bytes between the palette and the pixels
+    int64_t dataOffset = -1; // the natural one when negative
+    uint32_t compression = 0;
+    uint32_t headerBytes = 40;
+    std::vector<uint8_t> rows;
+};
+
+std::vector<uint8_t> MakeFile(const BmpSpec& s) {
+    // The fields of the 40-byte header are always written, whatever size the header claims.
+    std::vector<uint8_t> f(14 + std::max(s.headerBytes, 40u), 0);
+    f[0] = 'B';
+    f[1] = 'M';
+    const size_t natural = f.size() + s.palette.size() * 4 + s.gap;
+    PutLe(f, 10, uint32_t(s.dataOffset < 0 ? natural : size_t(s.dataOffset)), 4);
+    PutLe(f, 14, s.headerBytes, 4);
+    PutLe(f, 18, uint32_t(s.width), 4);
+    PutLe(f, 22, uint32_t(s.height), 4);
+    PutLe(f, 26, 1, 2);
+    PutLe(f, 28, uint32_t(s.bits), 2);
+    PutLe(f, 30, s.compression, 4);
+    PutLe(f, 46, s.coloursUsed, 4);
+    for (const Rgb& c : s.palette) f.insert(f.end(), {c.b, c.g, c.r, 0});
+    f.insert(f.end(), s.gap, 0xEE);
+    f.insert(f.end(), s.rows.begin(), s.rows.end());
+    return f;
+}
+
+class BmpFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override { SetCodecMessageBox(&log); }
+    void TearDown() override { SetCodecMessageBox(nullptr); }
+    bool Load(const BmpSpec& s) { return Load(MakeFile(s)); }
+    bool Load(const std::vector<uint8_t>& f) { return LoadBmpFromMemory(f.data(), f.size(), holder); }
+    MessageLog log;
+    Holder holder;
+};
+
+const std::vector<Rgb> kTwo = {{10, 20, 30}, {40, 50, 60}};
+
+TEST_F(BmpFileTest, TrueColourRowsLoseTheirPaddingAndKeepFileOrder) {
+    BmpSpec s;
+    s.width = 3;
+    s.height = 2;
+    s.rows = {1,  2,  3,  4,  5,  6,  7,  8,  9,  0xAA, 0xAA, 0xAA,
+              11, 12, 13, 14, 15, 16, 17, 18, 19, 0xAA, 0xAA, 0xAA};
+    ASSERT_TRUE(Load(s));
+    EXPECT_EQ(holder.width, 3u);
+    EXPECT_EQ(holder.height, 2u);
+    EXPECT_EQ(holder.Bytes(),
+              (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
+    EXPECT_TRUE(log.lines.empty());
+}
+
+TEST_F(BmpFileTest, OneBitRowsTakeTheTopBitFirst) {
+    BmpSpec s;
+    s.bits = 1;
+    s.width = 10;
+    s.palette = kTwo;
+    s.rows = {0b10000001, 0b01000000, 0xFF, 0xFF};
+    ASSERT_TRUE(Load(s));
+    const std::vector<uint8_t> px = holder.Bytes();
+    const std::string bits = "1000000101";
+    for (size_t x = 0; x < bits.size(); ++x) EXPECT_EQ(px[x * 3], bits[x] == '1' ? 60 : 30) << x;
+}
+
+TEST_F(BmpFileTest, FourBitHighHalfIsTheLeftPixel) {
+    BmpSpec s;
+    s.bits = 4;
+    s.width = 3;
+    for (int i = 0; i < 16; ++i) s.palette.push_back({uint8_t(i), 0, 0});
+    s.rows = {0x2F, 0x70, 0, 0};
+    ASSERT_TRUE(Load(s));
+    const std::vector<uint8_t> px = holder.Bytes();
+    EXPECT_EQ((std::vector<uint8_t>{px[2], px[5], px[8]}), (std::vector<uint8_t>{2, 15, 7}));
+}
+
+TEST_F(BmpFileTest, BytesBeforeTheDataOffsetAreSkipped) {
+    BmpSpec s;
+    s.bits = 8;
+    s.palette = kTwo;
+    s.coloursUsed = 2;
+    s.gap = 100;
+    s.rows = {1, 0, 0, 0};
+    ASSERT_TRUE(Load(s));
+    EXPECT_EQ(holder.Bytes(), (std::vector<uint8_t>{60, 50, 40}));
+}
+
+TEST_F(BmpFileTest, IndicesPastTheColourCountAreBlack) {
+    BmpSpec s;
+    s.bits = 8;
+    s.width = 2;
+    s.palette = kTwo;
+    s.coloursUsed = 2;
+    s.rows = {1, 200, 0, 0};
+    ASSERT_TRUE(Load(s));
+    EXPECT_EQ(holder.Bytes(), (std::vector<uint8_t>{60, 50, 40, 0, 0, 0}));
+}
+
+TEST_F(BmpFileTest, TopDownRowsComeOutBottomUp) {
+    BmpSpec s;
+    s.width = 1;
+    s.height = -3;
+    s.rows = {1, 1, 1, 0, 2, 2, 2, 0, 3, 3, 3, 0};
+    ASSERT_TRUE(Load(s));
+    EXPECT_EQ(holder.height, 3u);
+    EXPECT_EQ(holder.Bytes(), (std::vector<uint8_t>{3, 3, 3, 2, 2, 2, 1, 1, 1}));
+}
+
+TEST_F(BmpFileTest, PaletteAfterALargerHeader) {
+    BmpSpec s;
+    s.bits = 8;
+    s.headerBytes = 108;
+    s.palette = kTwo;
+    s.coloursUsed = 2;
+    s.rows = {0, 0, 0, 0};
+    ASSERT_TRUE(Load(s));
+    EXPECT_EQ(holder.Bytes(), (std::vector<uint8_t>{30, 20, 10}));
+}
+
+// Every refusal: one message, and the previous picture untouched.
+struct RefusalCase {
+    const char* name;
+    std::vector<uint8_t> file;
+    std::string message;
+};
+class BmpRefusalTest : public BmpFileTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+BmpSpec With(void (*change)(BmpSpec&)) {
+    BmpSpec s;
+    s.rows = {1, 2, 3, 0};
+    change(s);
+    return s;
+}
+
+std::vector<uint8_t> Cut(std::vector<uint8_t> f, size_t n) {
+    f.resize(n);
+    return f;
+}
+
+const std::vector<uint8_t> kPlain = MakeFile(With([](BmpSpec&) {}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BmpRefusalTest,
+    ::testing::Values(RefusalCase{"Signature", {'B', 'A', 0, 0}, "mfcapp|Not a valid BMP File"},
+                      RefusalCase{"Compressed", MakeFile(With([](BmpSpec& s) { s.compression = 1; })),
+                                  "mfcapp|This is a compressed file\nGiving up"},
+                      RefusalCase{"EightBitPaletteBelow1078", MakeFile(With([](BmpSpec& s) {
+                                      s.bits = 8;
+                                      s.palette.assign(256, Rgb{});
+                                      s.dataOffset = 1077;
+                                  })),
+                                  "mfcapp|Corrupt palette"},
+                      RefusalCase{"SixteenBits", MakeFile(With([](BmpSpec& s) { s.bits = 16; })),
+                                  "mfcapp|Unsupported BMP depth\nGiving up"},
+                      RefusalCase{"ThirtyTwoBits", MakeFile(With([](BmpSpec& s) { s.bits = 32; })),
+                                  "mfcapp|Unsupported BMP depth\nGiving up"},
+                      RefusalCase{"CoreHeader", MakeFile(With([](BmpSpec& s) { s.headerBytes = 12; })),
+                                  "mfcapp|Unsupported BMP header\nGiving up"},
+                      RefusalCase{"NegativeWidth", MakeFile(With([](BmpSpec& s) { s.width = -1; })),
+                                  "mfcapp|Not a valid BMP File"},
+                      RefusalCase{"EndsInHeader", Cut(kPlain, 30), "mfcapp|Read Error!"},
+                      RefusalCase{"EndsInPixels", Cut(kPlain, kPlain.size() - 2), "mfcapp|Read Error!"},
+                      RefusalCase{"EndsInPalette",
+                                  Cut(MakeFile(With([](BmpSpec& s) {
+                                          s.bits = 8;
+                                          s.palette.assign(256, Rgb{});
+                                      })),
+                                      500),
+                                  "mfcapp|Read Error!"},
+                      RefusalCase{"HugePaletteCount", MakeFile(With([](BmpSpec& s) {
+                                      s.bits = 8;
+                                      s.coloursUsed = 0xFFFFFFFF;
+                                  })),
+                                  "mfcapp|Read Error!"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(BmpRefusalTest, KeepsThePreviousPicture) {
+    EXPECT_FALSE(Load(GetParam().file));
+    EXPECT_EQ(log.lines, std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(holder.calls, 0);
+    EXPECT_EQ(holder.Bytes(), (std::vector<uint8_t>{1, 2, 3}));
+}
+
+TEST_F(BmpFileTest, HostileSizeGivesNewSizesAndNoPixels) {
+    BmpSpec s;
+    s.width = 3000000;
+    s.height = 2000000;
+    EXPECT_FALSE(Load(s));
+    EXPECT_EQ(log.lines, std::vector<std::string>{"mfcapp|Memory alloc Failed"});
+    EXPECT_EQ(holder.width, 3000000u);
+    EXPECT_EQ(holder.height, 2000000u);
+    EXPECT_EQ(holder.pixels, nullptr);
+}
+
+TEST_F(BmpFileTest, FilesByNameAndTheOpenMessage) {
+    TempDir dir;
+    const std::string missing = dir.Path("none.bmp");
+    EXPECT_FALSE(LoadBmp(missing.c_str(), holder));
+    EXPECT_EQ(log.lines, std::vector<std::string>{"mfcapp|Can't open file for reading :\n" + missing});
+    const std::string path = dir.Write("p.bmp", kPlain);
+    ASSERT_TRUE(LoadBmp(path.c_str(), holder));
+    EXPECT_EQ(holder.Bytes(), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(holder.calls, 1);
+}
+} // namespace
