@@ -16,6 +16,8 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # asset builder
   libcairo2-dev libpango1.0-dev libimagequant-dev libpng-dev libfluidsynth-dev
+  # photo pairs: segmentation and inpainting
+  libopencv-imgproc-dev libopencv-photo-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
   imagemagick netpbm giflib-tools libjpeg-turbo-progs sox xvfb xauth

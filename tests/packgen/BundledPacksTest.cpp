@@ -9,7 +9,8 @@
 #include "tests/packgen/PairFixture.h"
 #include "tools/packgen/PackChecker.h"
 #include "tools/packgen/PackFormat.h"
-#include "tools/packgen/Verifier.h"
+#include "tools/packgen/SuggestRecall.h"
+#include "tools/pairs/Verifier.h"
 
 namespace fs = std::filesystem;
 
@@ -56,4 +57,15 @@ TEST(BundledPacks, SamplePairForTheEditorPasses) {
     ASSERT_EQ(map.size(), kMapFileBytes);
     const PairReport report = VerifyPair(Decode(ReadAll(dir / "sample.jpg")), DecodeMap(map));
     EXPECT_TRUE(report.Ok()) << report.Summary();
+}
+
+TEST(BundledPacks, SuggestFindsNearlyEveryTrueRectangleFromThePicturesAlone) {
+    fs::path dir;
+    const auto packs = BundledPacks(dir);
+    if (packs.empty()) GTEST_SKIP() << "no built data directory";
+    SuggestRecall recall;
+    std::string error;
+    ASSERT_TRUE(MeasureSuggestRecall({packs.begin(), packs.end()}, recall, error)) << error;
+    EXPECT_EQ(recall.rectangles, int(packs.size()) * 50);
+    EXPECT_GE(recall.Fraction(), 0.95) << recall.found << " of " << recall.rectangles;
 }

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "tests/packgen/PairFixture.h"
-#include "tools/packgen/Verifier.h"
+#include "tools/pairs/Verifier.h"
 
 namespace {
 using namespace pair_layout;
@@ -32,7 +33,7 @@ void Fill(RgbImage& stage, const MapRect& r, int offset, Rgb c) {
 }
 
 // A 16x16 square of the left picture at least 12 pixels from every rectangle.
-MapRect FreeSquare(const DifferenceMap& map) {
+MapRect FreeSquare(const std::vector<MapRect>& map) {
     for (int y = kTopY; y + 16 < kTopY + kPictureHeight; y += 4) {
         for (int x = kLeftX; x + 16 < kLeftX + kPictureWidth; x += 4) {
             const MapRect s{x, y, x + 15, y + 15};
@@ -58,7 +59,7 @@ struct Plant {
 const Plant kPlants[] = {
     {"change_outside_every_rectangle",
      [](RgbImage& s, DifferenceMap& m) {
-         Fill(s, FreeSquare(m), kRightOffset, {255, 0, 255});
+         Fill(s, FreeSquare({m.begin(), m.end()}), kRightOffset, {255, 0, 255});
      },
      -1, ""},
     {"empty_rectangle",
@@ -132,6 +133,28 @@ TEST_P(PlantedFault, IsCaughtAfterJpegEncoding) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, PlantedFault, testing::ValuesIn(kPlants),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Verifier, EachPlaceThatDiffersOutsideIsOutlinedOnItsOwn) {
+    const GeneratedPair& pair = SamplePair();
+    RgbImage stage = Decode(pair.jpeg);
+    const MapRect first = FreeSquare({pair.map.begin(), pair.map.end()});
+    Fill(stage, first, kRightOffset, {255, 0, 255});
+    // A second square far from the first and from every rectangle.
+    std::vector<MapRect> taken(pair.map.begin(), pair.map.end());
+    taken.push_back({first.left - 40, first.top - 40, first.right + 40, first.bottom + 40});
+    const MapRect second = FreeSquare(taken);
+    Fill(stage, second, kRightOffset, {0, 255, 255});
+    const PairReport report = VerifyPair(stage, pair.map);
+    ASSERT_EQ(report.strayRects.size(), 2u) << report.Summary();
+    for (const MapRect& planted : {first, second}) {
+        const bool outlined =
+            std::any_of(report.strayRects.begin(), report.strayRects.end(), [&](const MapRect& r) {
+                return r.left <= planted.left && planted.right <= r.right && r.top <= planted.top &&
+                       planted.bottom <= r.bottom && r.right - r.left < 40 && r.bottom - r.top < 40;
+            });
+        EXPECT_TRUE(outlined) << report.Summary();
+    }
+}
 
 TEST(Verifier, WrongPictureSizeFailsEveryRectangle) {
     const PairReport report = VerifyPair(RgbImage(320, 240), SamplePair().map);

@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "tools/packgen/Colour.h"
 #include "tools/packgen/Scene.h"
+#include "tools/pairs/Colour.h"
 
 // Drawing helpers shared by every object's art. Objects draw in units: 100 units from their bottom
 // (y 0) to their top (y -100), x 0 at their centre.

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "tools/packgen/ArtKit.h"
-#include "tools/packgen/PairLayout.h"
+#include "tools/pairs/PairLayout.h"
 
 namespace {
 constexpr double kW = pair_layout::kPictureWidth;

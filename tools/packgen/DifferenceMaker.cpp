@@ -7,7 +7,7 @@
 
 #include "tools/packgen/KindTable.h"
 #include "tools/packgen/Renderer.h"
-#include "tools/packgen/Verifier.h"
+#include "tools/pairs/Verifier.h"
 
 namespace {
 using namespace pair_layout;

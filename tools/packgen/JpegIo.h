@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/packgen/RgbImage.h"
+#include "tools/pairs/RgbImage.h"
 
 constexpr int kPackJpegQuality = 94;
 

@@ -5,13 +5,11 @@
 #include "tools/common/ArchiveWriter.h"
 #include "tools/packgen/Theme.h"
 
-namespace {
-std::string Stem(int index) {
+std::string PackEntryStem(int index) {
     char name[16];
     std::snprintf(name, sizeof name, "pair%02d", index);
     return name;
 }
-} // namespace
 
 uint64_t PictureSeed(uint64_t packSeed, int index) {
     return MixSeed(packSeed, uint64_t(index)) >> 16;
@@ -32,7 +30,7 @@ bool BuildPack(const PackRequest& request, const PairListener& listener, std::ve
                           error)) {
             return false;
         }
-        const std::string stem = Stem(i);
+        const std::string stem = PackEntryStem(i);
         if (!writer.Add(stem + ".jpg", pair.jpeg) || !writer.Add(stem + ".map", EncodeMap(pair.map))) {
             error = writer.Error();
             return false;

@@ -20,6 +20,8 @@ using PairListener = std::function<void(const std::string& name, const Generated
 // The ten pairs of a pack as archive bytes: each picture "pairNN.jpg" followed by its map "pairNN.map".
 bool BuildPack(const PackRequest& request, const PairListener& listener, std::vector<uint8_t>& archive,
                std::string& error);
+// The entry name of picture `index` without its extension: "pair00" to "pair09".
+std::string PackEntryStem(int index);
 // The seed and theme of picture `index` of a pack.
 uint64_t PictureSeed(uint64_t packSeed, int index);
 int PictureTheme(const PackRequest& request, int index);

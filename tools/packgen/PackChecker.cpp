@@ -4,7 +4,7 @@
 
 #include "tools/packgen/JpegIo.h"
 #include "tools/packgen/PackReader.h"
-#include "tools/packgen/Verifier.h"
+#include "tools/pairs/Verifier.h"
 
 namespace {
 constexpr int kMaxPictureSide = 4096;

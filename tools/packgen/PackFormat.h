@@ -4,12 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MapFile.h"
-#include "tools/packgen/PairLayout.h"
-
-// A pair's five difference rectangles: inclusive edges, in the stage picture's coordinates.
-using DifferenceMap = MapRecords;
-static_assert(pair_layout::kDifferences == kMapRecords);
+#include "tools/pairs/PairMap.h"
 
 constexpr size_t kInfoFileSize = 193;
 constexpr size_t kInfoFieldSize = 32;

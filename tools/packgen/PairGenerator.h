@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tools/packgen/PackFormat.h"
-#include "tools/packgen/Verifier.h"
+#include "tools/pairs/Verifier.h"
 
 struct GeneratedPair {
     std::vector<uint8_t> jpeg; // the 640x480 stage picture

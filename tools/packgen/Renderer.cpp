@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "tools/packgen/KindTable.h"
-#include "tools/packgen/PairLayout.h"
 #include "tools/packgen/Theme.h"
+#include "tools/pairs/PairLayout.h"
 
 namespace {
 using namespace pair_layout;

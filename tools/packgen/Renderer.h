@@ -1,6 +1,6 @@
 #pragma once
-#include "tools/packgen/RgbImage.h"
 #include "tools/packgen/Scene.h"
+#include "tools/pairs/RgbImage.h"
 
 // Draws a scene into a picture of the pair's picture size.
 RgbImage RenderPicture(const Scene& scene);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/packgen/Colour.h"
+#include "tools/pairs/Colour.h"
 
 // The object kinds the scenes are composed of. Each has its drawing in the art library.
 enum class Kind : uint8_t {

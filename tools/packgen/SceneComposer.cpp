@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "tools/packgen/KindTable.h"
-#include "tools/packgen/PairLayout.h"
 #include "tools/packgen/Theme.h"
+#include "tools/pairs/PairLayout.h"
 
 namespace {
 constexpr double kW = pair_layout::kPictureWidth;

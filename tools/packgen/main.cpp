@@ -14,6 +14,8 @@
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/PackBuilder.h"
 #include "tools/packgen/PackChecker.h"
+#include "tools/packgen/PairCommands.h"
+#include "tools/packgen/PhotoPair.h"
 #include "tools/packgen/Preview.h"
 #include "tools/packgen/Theme.h"
 
@@ -28,9 +30,16 @@ const char kUsage[] =
     "  or:  zor_packgen [OPTIONS] --pair STEM\n"
     "  or:  zor_packgen --check PACK.zor...\n"
     "  or:  zor_packgen --preview OUT.png PACK.zor\n"
+    "  or:  zor_packgen --suggest PAIR.jpg\n"
+    "  or:  zor_packgen --check-pair PAIR.jpg [PAIR.map]\n"
+    "  or:  zor_packgen [OPTIONS] --from DIR -o NAME.zor\n"
+    "  or:  zor_packgen [OPTIONS] --photo PHOTO.jpg --pair STEM\n"
+    "  or:  zor_packgen [OPTIONS] --photos DIR -o NAME.zor\n"
     "Makes a pack of ten pairs and its info file NAME.dat, or one pair STEM.jpg and STEM.map;\n"
     "verifies every pair of existing packs (--check), or draws a pack's pairs with their\n"
-    "rectangles (--preview).\n"
+    "rectangles (--preview). For pairs made by hand: finds where a pair differs and writes its\n"
+    "map (--suggest), verifies one pair (--check-pair), packs ten pairs of a folder (--from).\n"
+    "Makes pairs from photos (--photo, --photos).\n"
     "\n"
     "Options:\n"
     "  -o, --output NAME.zor  the pack to write (NAME.dat is written beside it)\n"
@@ -39,7 +48,10 @@ const char kUsage[] =
     "  -s, --seed N           the same seed makes the same pack, byte for byte; default 1\n"
     "      --maker TEXT       maker shown by the game (default \"QAN TEAM\")\n"
     "      --line TEXT        a description line, up to five (UTF-8; stored in code page 949)\n"
+    "      --stars N          the pack's stars, 1 to 5 (default: the difficulty)\n"
     "      --no-info          do not write NAME.dat\n"
+    "      --force            pack pairs that fail the check all the same\n"
+    "      --crop X,Y,W,H     the part of the photo to use (default: the largest centred 3:4 part)\n"
     "      --scale F          preview scale, 0.1 to 1 (default 0.5)\n"
     "  -q, --quiet            print only errors\n"
     "      --list-themes      print the theme names\n"
@@ -47,11 +59,30 @@ const char kUsage[] =
     "\n"
     "Exit status: 0 success, 1 a pack failed its check or could not be made, 2 wrong usage.\n";
 
-enum Option { kMaker = 256, kLine, kNoInfo, kScale, kListThemes, kCheck, kPreview, kPair };
+enum Option {
+    kMaker = 256,
+    kLine,
+    kNoInfo,
+    kScale,
+    kListThemes,
+    kCheck,
+    kPreview,
+    kPair,
+    kSuggest,
+    kCheckPair,
+    kFrom,
+    kForce,
+    kPhoto,
+    kPhotos,
+    kCrop,
+    kStars
+};
 
 struct Settings {
-    std::string output, pairStem, previewPath;
-    bool check = false, quiet = false, writeInfo = true, listThemes = false;
+    std::string output, pairStem, previewPath, suggest, fromDir, photo, photosDir;
+    bool check = false, checkPair = false, force = false, quiet = false, writeInfo = true, listThemes = false;
+    PhotoCrop crop;
+    int stars = 0; // 0: the difficulty
     PackRequest request;
     std::string maker = "QAN TEAM";
     std::vector<std::string> lines;
@@ -71,6 +102,19 @@ bool ParseNumber(const char* text, long long lo, long long hi, long long& value)
     return errno == 0 && end != text && *end == '\0' && value >= lo && value <= hi;
 }
 
+bool ParseCrop(const char* text, PhotoCrop& crop) {
+    long long v[4] = {};
+    std::string rest = text;
+    for (int i = 0; i < 4; ++i) {
+        const size_t comma = rest.find(',');
+        if ((comma == std::string::npos) != (i == 3)) return false;
+        if (!ParseNumber(rest.substr(0, comma).c_str(), i < 2 ? 0 : 1, 1 << 16, v[i])) return false;
+        rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
+    }
+    crop = {int(v[0]), int(v[1]), int(v[2]), int(v[3]), true};
+    return true;
+}
+
 // Fills settings from the command line; answers an exit status when the program is to stop at once.
 int Parse(int argc, char** argv, Settings& s, bool& stop) {
     static const option kOptions[] = {{"output", required_argument, nullptr, 'o'},
@@ -87,6 +131,14 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
                                       {"check", no_argument, nullptr, kCheck},
                                       {"preview", required_argument, nullptr, kPreview},
                                       {"pair", required_argument, nullptr, kPair},
+                                      {"suggest", required_argument, nullptr, kSuggest},
+                                      {"check-pair", no_argument, nullptr, kCheckPair},
+                                      {"from", required_argument, nullptr, kFrom},
+                                      {"force", no_argument, nullptr, kForce},
+                                      {"photo", required_argument, nullptr, kPhoto},
+                                      {"photos", required_argument, nullptr, kPhotos},
+                                      {"crop", required_argument, nullptr, kCrop},
+                                      {"stars", required_argument, nullptr, kStars},
                                       {nullptr, 0, nullptr, 0}};
     stop = true;
     opterr = 0;
@@ -145,6 +197,33 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
         case kPair:
             s.pairStem = optarg;
             break;
+        case kSuggest:
+            s.suggest = optarg;
+            break;
+        case kCheckPair:
+            s.checkPair = true;
+            break;
+        case kFrom:
+            s.fromDir = optarg;
+            break;
+        case kForce:
+            s.force = true;
+            break;
+        case kPhoto:
+            s.photo = optarg;
+            break;
+        case kPhotos:
+            s.photosDir = optarg;
+            break;
+        case kCrop:
+            if (!ParseCrop(optarg, s.crop)) return UsageError("--crop takes X,Y,W,H with W and H above 0");
+            break;
+        case kStars:
+            if (!ParseNumber(optarg, kMinDifficulty, kMaxDifficulty, number)) {
+                return UsageError("the stars must be 1 to 5");
+            }
+            s.stars = int(number);
+            break;
         case ':':
             return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
         default:
@@ -152,31 +231,46 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
         }
     }
     for (int i = optind; i < argc; ++i) s.inputs.push_back(argv[i]);
-    const int modes =
-        !s.output.empty() + !s.pairStem.empty() + s.check + !s.previewPath.empty() + s.listThemes;
-    if (modes != 1)
-        return UsageError("give exactly one of --output, --pair, --check, --preview, --list-themes");
-    if ((s.check || !s.previewPath.empty()) == s.inputs.empty()) {
-        return UsageError(s.inputs.empty() ? "name the pack to read"
+    const bool packSource = !s.fromDir.empty() || !s.photosDir.empty();
+    const bool pairSource = !s.photo.empty();
+    const int modes = !s.output.empty() + !s.pairStem.empty() + s.check + !s.previewPath.empty() +
+                      s.listThemes + !s.suggest.empty() + s.checkPair;
+    if (modes != 1) {
+        return UsageError(
+            "give exactly one of --output, --pair, --check, --check-pair, --suggest, --preview, "
+            "--list-themes");
+    }
+    if (!s.fromDir.empty() + !s.photosDir.empty() + pairSource > 1) {
+        return UsageError("give one of --from, --photos, --photo");
+    }
+    if (packSource && s.output.empty())
+        return UsageError("--from and --photos make a pack: give -o NAME.zor");
+    if (pairSource && s.pairStem.empty()) return UsageError("--photo makes a pair: give --pair STEM");
+    const bool readsInputs = s.check || !s.previewPath.empty() || s.checkPair;
+    if (readsInputs == s.inputs.empty()) {
+        return UsageError(s.inputs.empty() ? "name the file to read"
                                            : "unexpected argument '" + s.inputs[0] + "'");
     }
     if (!s.previewPath.empty() && s.inputs.size() != 1) return UsageError("--preview reads one pack");
+    if (s.checkPair && s.inputs.size() > 2) return UsageError("--check-pair reads a picture and its map");
     stop = false;
     return kExitOk;
 }
 
-std::string ThemeLabel(const PackRequest& r) {
-    return r.theme == kMixedThemes ? "여러 가지" : std::string(Themes()[r.theme].koreanName);
+std::string PackLabel(const Settings& s) {
+    if (!s.fromDir.empty()) return "직접 만든";
+    if (!s.photosDir.empty()) return "사진으로 만든";
+    return s.request.theme == kMixedThemes ? "여러 가지" : std::string(Themes()[s.request.theme].koreanName);
 }
 
 bool WriteInfo(const Settings& s, std::string& error) {
     PackInfo info;
-    info.stars = uint8_t(s.request.difficulty);
+    info.stars = uint8_t(s.stars ? s.stars : s.request.difficulty);
     info.maker = Utf8ToCp949(s.maker);
     std::vector<std::string> lines = s.lines;
     if (lines.empty()) {
-        lines = {ThemeLabel(s.request) + " 다른 그림 찾기", "그림 열 장, 차이 다섯 곳씩",
-                 "난이도 " + std::to_string(s.request.difficulty) + " / 5", "", "즐겁게 게임을 즐기세요"};
+        lines = {PackLabel(s) + " 다른 그림 찾기", "그림 열 장, 차이 다섯 곳씩",
+                 "난이도 " + std::to_string(info.stars) + " / 5", "", "즐겁게 게임을 즐기세요"};
     }
     for (size_t i = 0; i < lines.size(); ++i) info.lines[i] = Utf8ToCp949(lines[i]);
     std::vector<uint8_t> bytes;
@@ -193,11 +287,29 @@ void Report(const Settings& s, const std::string& name, const GeneratedPair& pai
                 pair.tries == 1 ? "try" : "tries");
 }
 
+// The pack's pairs: drawn, gathered from a directory of pairs, or made from a directory of photos.
+bool BuildArchive(const Settings& s, std::vector<uint8_t>& archive, std::string& error) {
+    std::ostringstream quiet;
+    std::ostream& out = s.quiet ? quiet : std::cout;
+    if (!s.fromDir.empty()) {
+        std::vector<PairFile> pairs;
+        if (!ListPairFiles(s.fromDir, pairs, error)) return false;
+        std::ostringstream reasons;
+        if (AssemblePack(pairs, s.force, archive, out, reasons)) return true;
+        if (s.quiet) std::cerr << quiet.str();
+        error = reasons.str();
+        if (!error.empty() && error.back() == '\n') error.pop_back();
+        return false;
+    }
+    if (!s.photosDir.empty()) return BuildPhotoPack(s.photosDir, s.crop, s.request.seed, archive, out, error);
+    const auto listener = [&s](const std::string& name, const GeneratedPair& pair) { Report(s, name, pair); };
+    return BuildPack(s.request, listener, archive, error);
+}
+
 int MakePack(const Settings& s) {
     std::string error;
     std::vector<uint8_t> archive;
-    const auto listener = [&s](const std::string& name, const GeneratedPair& pair) { Report(s, name, pair); };
-    if (!BuildPack(s.request, listener, archive, error) || !WriteFileAtomically(s.output, archive, error) ||
+    if (!BuildArchive(s, archive, error) || !WriteFileAtomically(s.output, archive, error) ||
         (s.writeInfo && !WriteInfo(s, error))) {
         std::cerr << "zor_packgen: " << error << "\n";
         return kExitFailure;
@@ -206,7 +318,21 @@ int MakePack(const Settings& s) {
     return kExitOk;
 }
 
+int MakePhotoPairFiles(const Settings& s) {
+    PhotoPair pair;
+    std::string error;
+    if (!MakePhotoPairFromFile(s.photo, s.crop, s.request.seed, pair, error) ||
+        !WriteFileAtomically(s.pairStem + ".jpg", pair.jpeg, error) ||
+        !WriteFileAtomically(s.pairStem + ".map", EncodeMap(pair.map), error)) {
+        std::cerr << "zor_packgen: " << error << "\n";
+        return kExitFailure;
+    }
+    if (!s.quiet) std::cout << s.pairStem << ".jpg: " << DescribePhotoPair(pair);
+    return kExitOk;
+}
+
 int MakePair(const Settings& s) {
+    if (!s.photo.empty()) return MakePhotoPairFiles(s);
     const int theme = PictureTheme(s.request, 0);
     GeneratedPair pair;
     std::string error;
@@ -255,5 +381,14 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (!settings.pairStem.empty()) return MakePair(settings);
+    if (!settings.suggest.empty()) {
+        return SuggestMap(settings.suggest, std::cout, std::cerr) ? kExitOk : kExitFailure;
+    }
+    if (settings.checkPair) {
+        const std::string map = settings.inputs.size() > 1 ? settings.inputs[1] : "";
+        std::ostringstream ignored;
+        std::ostream& out = settings.quiet ? ignored : std::cout;
+        return CheckPairFiles(settings.inputs[0], map, out, std::cerr) ? kExitOk : kExitFailure;
+    }
     return MakePack(settings);
 }

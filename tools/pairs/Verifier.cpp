@@ -1,7 +1,10 @@
-#include "tools/packgen/Verifier.h"
+#include "tools/pairs/Verifier.h"
 
 #include <algorithm>
 #include <sstream>
+
+#include "tools/pairs/PairDistance.h"
+#include "tools/pairs/Regions.h"
 
 namespace {
 using namespace pair_layout;
@@ -34,26 +37,9 @@ bool Inverted(const MapRect& r) {
     return r.right < r.left || r.bottom < r.top;
 }
 
-// Per-pixel colour distance between the left and right pictures, plainly and as a deuteranope sees it.
 struct DistanceMaps {
-    std::vector<float> plain = std::vector<float>(kPixels);
-    std::vector<float> colourBlind = std::vector<float>(kPixels);
+    std::vector<float> plain, colourBlind;
 };
-
-DistanceMaps MeasureDistances(const RgbImage& stage) {
-    DistanceMaps maps;
-    for (int y = 0; y < kPictureHeight; ++y) {
-        for (int x = 0; x < kPictureWidth; ++x) {
-            const Rgb l = stage.At(kLeftX + x, kTopY + y);
-            const Rgb r = stage.At(kLeftX + kRightOffset + x, kTopY + y);
-            const int i = y * kPictureWidth + x;
-            if (l == r) continue;
-            maps.plain[i] = DeltaE(ToLab(l), ToLab(r));
-            maps.colourBlind[i] = DeltaE(ToLab(SimulateDeuteranopia(l)), ToLab(SimulateDeuteranopia(r)));
-        }
-    }
-    return maps;
-}
 
 void CheckGeometry(PairReport& report) {
     for (size_t k = 0; k < report.rects.size(); ++k) {
@@ -114,7 +100,6 @@ void CheckOutside(PairReport& report, const DistanceMaps& maps) {
     }
     // Compression noise scatters; a real change clusters. Count plainly differing pixels per window.
     std::vector<int> strayInCell(kCellsX * kCellsY, 0);
-    Box stray{kPictureWidth, kPictureHeight, -1, -1};
     for (int y = 0; y < kPictureHeight; ++y) {
         for (int x = 0; x < kPictureWidth; ++x) {
             const int i = y * kPictureWidth + x;
@@ -122,22 +107,29 @@ void CheckOutside(PairReport& report, const DistanceMaps& maps) {
             ++strayInCell[(y / kCell) * kCellsX + x / kCell];
         }
     }
-    for (int cy = 0; cy + 1 < kCellsY; ++cy) {
-        for (int cx = 0; cx + 1 < kCellsX; ++cx) {
+    constexpr int kWindowsX = kCellsX - 1, kWindowsY = kCellsY - 1;
+    std::vector<uint8_t> flagged(kWindowsX * kWindowsY, 0);
+    for (int cy = 0; cy < kWindowsY; ++cy) {
+        for (int cx = 0; cx < kWindowsX; ++cx) {
             const int count = strayInCell[cy * kCellsX + cx] + strayInCell[cy * kCellsX + cx + 1] +
                               strayInCell[(cy + 1) * kCellsX + cx] + strayInCell[(cy + 1) * kCellsX + cx + 1];
             report.worstWindow = std::max(report.worstWindow, count);
             if (count <= fairness::kMaxStrayPixels) continue;
             report.strayPixels += count;
-            stray = {std::min<int64_t>(stray.x0, cx * kCell), std::min<int64_t>(stray.y0, cy * kCell),
-                     std::max<int64_t>(stray.x1, cx * kCell + 2 * kCell - 1),
-                     std::max<int64_t>(stray.y1, cy * kCell + 2 * kCell - 1)};
+            flagged[cy * kWindowsX + cx] = 1;
         }
     }
-    if (report.strayPixels > 0) {
-        report.strayBox = {int32_t(stray.x0 + kLeftX), int32_t(stray.y0 + kTopY),
-                           int32_t(std::min<int64_t>(stray.x1, kPictureWidth - 1) + kLeftX),
-                           int32_t(std::min<int64_t>(stray.y1, kPictureHeight - 1) + kTopY)};
+    // Windows that touch or overlap make one place; each place is outlined by the windows it covers.
+    int places = 0;
+    const std::vector<int> labels = LabelRegions(flagged, kWindowsX, kWindowsY, places);
+    std::vector<CellBox> boxes(places);
+    for (int w = 0; w < kWindowsX * kWindowsY; ++w) {
+        if (labels[w] != kNoRegion) boxes[labels[w]].Add(w % kWindowsX, w / kWindowsX);
+    }
+    for (const CellBox& b : boxes) {
+        report.strayRects.push_back({b.x0 * kCell + kLeftX, b.y0 * kCell + kTopY,
+                                     std::min((b.x1 + 2) * kCell, kPictureWidth) - 1 + kLeftX,
+                                     std::min((b.y1 + 2) * kCell, kPictureHeight) - 1 + kTopY});
     }
 }
 
@@ -169,7 +161,8 @@ std::string PairReport::Summary() const {
     if (OutsideOk()) {
         s << "ok";
     } else {
-        s << strayPixels << " pixels differ outside every rectangle, within " << Describe(strayBox);
+        s << strayPixels << " pixels differ outside every rectangle, within";
+        for (size_t i = 0; i < strayRects.size(); ++i) s << (i ? ", " : " ") << Describe(strayRects[i]);
     }
     s << "\n";
     return s.str();
@@ -183,7 +176,7 @@ PairReport VerifyPair(const RgbImage& stage, const DifferenceMap& map) {
         return report;
     }
     CheckGeometry(report);
-    const DistanceMaps maps = MeasureDistances(stage);
+    const DistanceMaps maps{PlainDistances(stage), ColourBlindDistances(stage)};
     CheckInside(report, maps);
     CheckOutside(report, maps);
     return report;

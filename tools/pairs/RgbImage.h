@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/packgen/Colour.h"
+#include "tools/pairs/Colour.h"
 
 // A top-down picture of red, green, blue bytes.
 struct RgbImage {

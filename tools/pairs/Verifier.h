@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/packgen/PackFormat.h"
-#include "tools/packgen/RgbImage.h"
+#include "tools/pairs/PairMap.h"
+#include "tools/pairs/RgbImage.h"
 
 // Fairness thresholds, tuned so that a player sees every difference and nothing else differs.
 namespace fairness {
@@ -29,7 +29,7 @@ struct PairReport {
     std::array<RectReport, pair_layout::kDifferences> rects;
     int strayPixels = 0; // noticeably differing pixels in windows outside the rectangles that hold too many
     int worstWindow = 0; // the most such pixels in any 16x16 window outside the rectangles
-    MapRect strayBox{};  // where they lie (stage picture coordinates), valid when strayPixels > 0
+    std::vector<MapRect> strayRects; // where they lie, one rectangle per place (stage picture coordinates)
     bool OutsideOk() const { return strayPixels == 0; }
     bool Ok() const;
     std::string Summary() const; // one line per rectangle, then the outside verdict

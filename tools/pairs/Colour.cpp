@@ -1,4 +1,4 @@
-#include "tools/packgen/Colour.h"
+#include "tools/pairs/Colour.h"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,46 @@
+#include "tools/packgen/SuggestRecall.h"
+
+#include <algorithm>
+
+#include "tools/packgen/JpegIo.h"
+#include "tools/packgen/PackReader.h"
+#include "tools/pairs/DifferenceFinder.h"
+
+namespace {
+double IntersectionOverUnion(const MapRect& a, const MapRect& b) {
+    const int64_t w = std::min<int64_t>(a.right, b.right) - std::max<int64_t>(a.left, b.left) + 1;
+    const int64_t h = std::min<int64_t>(a.bottom, b.bottom) - std::max<int64_t>(a.top, b.top) + 1;
+    if (w <= 0 || h <= 0) return 0.0;
+    auto area = [](const MapRect& r) {
+        return (int64_t(r.right) - r.left + 1) * (int64_t(r.bottom) - r.top + 1);
+    };
+    const int64_t both = w * h;
+    return double(both) / double(area(a) + area(b) - both);
+}
+} // namespace
+
+bool MeasureSuggestRecall(const std::vector<std::string>& packPaths, SuggestRecall& recall,
+                          std::string& error) {
+    for (const std::string& path : packPaths) {
+        PackReader pack;
+        if (!pack.LoadFile(path, error)) return false;
+        for (const PackEntry* picture : pack.Pictures()) {
+            std::vector<uint8_t> jpeg, mapBytes;
+            RgbImage stage;
+            if (!pack.Read(picture->name, jpeg) ||
+                !DecodeJpeg(jpeg, pair_layout::kImageWidth, stage, error) ||
+                !pack.Read(PackReader::MapNameFor(picture->name), mapBytes)) {
+                error = path + ": " + picture->name + ": " + (error.empty() ? "no map" : error);
+                return false;
+            }
+            const std::vector<MapRect> suggested = SuggestRectangles(stage);
+            for (const MapRect& truth : DecodeMap(mapBytes)) {
+                ++recall.rectangles;
+                recall.found += std::any_of(suggested.begin(), suggested.end(), [&](const MapRect& s) {
+                    return IntersectionOverUnion(s, truth) >= SuggestRecall::kFoundOverlap;
+                });
+            }
+        }
+    }
+    return true;
+}
