@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "tools/packgen/ArtKit.h"
 #include "tools/packgen/KindTable.h"
 #include "tools/packgen/PairLayout.h"
 #include "tools/packgen/Theme.h"
@@ -9,9 +10,9 @@
 namespace {
 constexpr double kW = pair_layout::kPictureWidth;
 constexpr double kH = pair_layout::kPictureHeight;
-constexpr int kPlacementTries = 24;
-constexpr int kSpareObjects = 3;
-constexpr double kMaxOverlap = 0.3; // share of the smaller box two objects may cover of each other
+constexpr int kPlacementTries = 40;
+constexpr int kSpareObjects = 4;
+constexpr double kMaxOverlap = 0.45; // share of the smaller box two objects may cover of each other
 
 int Layer(Zone zone) {
     switch (zone) {
@@ -75,6 +76,10 @@ SceneObject Place(const Placement& p, double horizon, Rng& rng) {
     o.variant = PickVariant(p.variants, rng);
     o.details = static_cast<uint32_t>(rng.Next()) & ((1u << info.detailBits) - 1u);
     o.details |= p.forcedDetails;
+    const Features& f = info.features;
+    if (f.patterns > 0) o.pattern = rng.Chance(0.4) ? kPlain : rng.Int(1, f.patterns - 1);
+    if (f.maxCount > 0) o.count = rng.Int(f.minCount, f.maxCount);
+    if (f.labelled) o.label = rng.Int(0, kLabels - 1);
     return o;
 }
 } // namespace

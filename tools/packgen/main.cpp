@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -14,6 +15,8 @@
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/PackBuilder.h"
 #include "tools/packgen/PackChecker.h"
+#include "tools/packgen/PackList.h"
+#include "tools/packgen/PackStats.h"
 #include "tools/packgen/Preview.h"
 #include "tools/packgen/Theme.h"
 
@@ -28,6 +31,7 @@ const char kUsage[] =
     "       zor_packgen [OPTIONS] --pair STEM     make one pair: STEM.jpg and STEM.map\n"
     "       zor_packgen --check PACK.zor...       verify every pair of existing packs\n"
     "       zor_packgen --preview OUT.png PACK.zor  draw a pack's pairs with their rectangles\n"
+    "       zor_packgen [OPTIONS] --stats [LIST...]  make packs in memory and print their figures\n"
     "\n"
     "Options:\n"
     "  -o, --output NAME.zor  the pack to write (NAME.dat is written beside it)\n"
@@ -40,15 +44,19 @@ const char kUsage[] =
     "      --scale F          preview scale, 0.1 to 1 (default 0.5)\n"
     "  -q, --quiet            print only errors\n"
     "      --list-themes      print the theme names\n"
+    "      --stats            medians of edge density, objects, differing pixels and colour distance,\n"
+    "                         and the share of each kind of difference, per pack; of the pack that\n"
+    "                         -t, -d and -s ask for, or of each row (STEM THEME DIFFICULTY SEED) of\n"
+    "                         the lists given, such as tools/packgen/bundled-packs.txt\n"
     "  -h, --help             show this help\n"
     "\n"
     "Exit status: 0 success, 1 a pack failed its check or could not be made, 2 wrong usage.\n";
 
-enum Option { kMaker = 256, kLine, kNoInfo, kScale, kListThemes, kCheck, kPreview, kPair };
+enum Option { kMaker = 256, kLine, kNoInfo, kScale, kListThemes, kCheck, kPreview, kPair, kStats };
 
 struct Settings {
     std::string output, pairStem, previewPath;
-    bool check = false, quiet = false, writeInfo = true, listThemes = false;
+    bool check = false, stats = false, quiet = false, writeInfo = true, listThemes = false;
     PackRequest request;
     std::string maker = "QAN TEAM";
     std::vector<std::string> lines;
@@ -84,6 +92,7 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
                                       {"check", no_argument, nullptr, kCheck},
                                       {"preview", required_argument, nullptr, kPreview},
                                       {"pair", required_argument, nullptr, kPair},
+                                      {"stats", no_argument, nullptr, kStats},
                                       {nullptr, 0, nullptr, 0}};
     stop = true;
     opterr = 0;
@@ -142,6 +151,9 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
         case kPair:
             s.pairStem = optarg;
             break;
+        case kStats:
+            s.stats = true;
+            break;
         case ':':
             return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
         default:
@@ -150,10 +162,10 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
     }
     for (int i = optind; i < argc; ++i) s.inputs.push_back(argv[i]);
     const int modes =
-        !s.output.empty() + !s.pairStem.empty() + s.check + !s.previewPath.empty() + s.listThemes;
+        !s.output.empty() + !s.pairStem.empty() + s.check + !s.previewPath.empty() + s.listThemes + s.stats;
     if (modes != 1)
-        return UsageError("give exactly one of --output, --pair, --check, --preview, --list-themes");
-    if ((s.check || !s.previewPath.empty()) == s.inputs.empty()) {
+        return UsageError("give exactly one of --output, --pair, --check, --preview, --list-themes, --stats");
+    if (!s.stats && (s.check || !s.previewPath.empty()) == s.inputs.empty()) {
         return UsageError(s.inputs.empty() ? "name the pack to read"
                                            : "unexpected argument '" + s.inputs[0] + "'");
     }
@@ -231,6 +243,42 @@ int Check(const Settings& s) {
     }
     return all ? kExitOk : kExitFailure;
 }
+// Builds each pack of the lists (or the one the options ask for) and prints its figures, then those of
+// all packs together.
+int Stats(const Settings& s) {
+    std::vector<NamedRequest> rows;
+    std::string error;
+    for (const std::string& path : s.inputs) {
+        std::ifstream in(path);
+        if (!in || !ReadPackList(in, rows, error)) {
+            std::cerr << "zor_packgen: " << path << ": " << (in ? error : "cannot read") << "\n";
+            return kExitFailure;
+        }
+    }
+    if (s.inputs.empty()) rows.push_back({"pack", s.request});
+    std::vector<PictureStats> all, byStars[kMaxDifficulty + 1];
+    for (const NamedRequest& row : rows) {
+        std::vector<PictureStats> pictures;
+        std::vector<uint8_t> archive;
+        const auto measure = [&](const std::string&, const GeneratedPair& pair) {
+            pictures.push_back(MeasurePair(pair));
+        };
+        if (!BuildPack(row.request, measure, archive, error)) {
+            std::cerr << "zor_packgen: " << row.stem << ": " << error << "\n";
+            return kExitFailure;
+        }
+        PrintStats(std::cout, row.stem + " (" + std::to_string(row.request.difficulty) + " stars)", pictures);
+        all.insert(all.end(), pictures.begin(), pictures.end());
+        byStars[row.request.difficulty].insert(byStars[row.request.difficulty].end(), pictures.begin(),
+                                               pictures.end());
+    }
+    if (rows.size() < 2) return kExitOk;
+    for (int stars = kMinDifficulty; stars <= kMaxDifficulty; ++stars) {
+        if (!byStars[stars].empty()) PrintStats(std::cout, std::to_string(stars) + " stars", byStars[stars]);
+    }
+    PrintStats(std::cout, "all", all);
+    return kExitOk;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -243,6 +291,7 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (settings.check) return Check(settings);
+    if (settings.stats) return Stats(settings);
     if (!settings.previewPath.empty()) {
         std::string error;
         if (!WritePreview(settings.inputs[0], settings.previewPath, settings.scale, error)) {
