@@ -82,7 +82,7 @@ void DrawFish(const Ink& k, const SceneObject& o) {
         Paint(k, o.colours[1]);
     }
     EllipsePath(cr, 0, -50, 48, 28);
-    PaintPatterned(k, o.colours[0], o.pattern, Shade(o.colours[0], 0.6));
+    PaintPatterned(k, o.colours[0], o.pattern);
     if (Has(o, 0)) {
         EllipsePath(cr, 0, -50, 48, 28);
         cairo_clip(cr);

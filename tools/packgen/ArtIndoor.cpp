@@ -19,7 +19,7 @@ void DrawCup(const Ink& k, const SceneObject& o) {
     cairo_arc(cr, 30, -42, 14, -M_PI / 2, M_PI / 2);
     Line(k, 2.5, o.colours[0]);
     RoundRectPath(cr, -30, -70, 60, 70, 10);
-    PaintPatterned(k, o.colours[0], o.pattern, o.colours[1]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     if (Has(o, 0)) {
         cairo_rectangle(cr, -29, -44, 58, 9);
         Dab(k, o.colours[2]);

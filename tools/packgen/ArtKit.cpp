@@ -120,7 +120,7 @@ void Mouth(const Ink& ink, double cx, double cy, double w, bool happy) {
 
 namespace {
 void DrawPattern(cairo_t* cr, int pattern, double x0, double y0, double x1, double y1) {
-    constexpr double kStep = 16, kDot = 4.5;
+    constexpr double kStep = 24, kDot = 7;
     switch (pattern) {
     case kStripes:
         for (double x = x0 + 4; x < x1; x += kStep) cairo_rectangle(cr, x, y0, kStep * 0.45, y1 - y0);
@@ -197,7 +197,9 @@ std::string_view Glyph(char c) {
 }
 } // namespace
 
-void PaintPatterned(const Ink& ink, Rgb c, int pattern, Rgb mark) {
+void PaintPatterned(const Ink& ink, Rgb c, int pattern) {
+    constexpr float kLightL = 55;
+    const Rgb mark = ToLab(c).l > kLightL ? Shade(c, 0.55) : Shade(c, 1.7);
     FillGradient(ink, c);
     if (pattern != kPlain) {
         cairo_path_t* path = cairo_copy_path(ink.cr);
@@ -237,7 +239,7 @@ void Text(const Ink& ink, double cx, double y, double height, std::string_view t
         x += advance;
     }
     SetColour(cr, c);
-    cairo_set_line_width(cr, std::max(unit * 0.9, ink.line * 0.8));
+    cairo_set_line_width(cr, std::max(unit * 1.2, ink.line * 1.1));
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(cr);

@@ -46,8 +46,9 @@ void Mouth(const Ink& ink, double cx, double cy, double w, bool happy);
 
 // Surface patterns an object may show over its colour.
 enum Pattern : int { kPlain, kStripes, kDots, kBands, kChecks, kPatterns };
-// Like Paint, with the pattern drawn over the fill in `mark`, inside the path.
-void PaintPatterned(const Ink& ink, Rgb c, int pattern, Rgb mark);
+// Like Paint, with the pattern drawn over the fill inside the path, darker than a light colour and lighter
+// than a dark one.
+void PaintPatterned(const Ink& ink, Rgb c, int pattern);
 
 // Block capitals, digits and spaces drawn as strokes, centred on cx with their baseline at y.
 void Text(const Ink& ink, double cx, double y, double height, std::string_view text, Rgb c);

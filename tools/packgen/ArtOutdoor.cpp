@@ -181,7 +181,7 @@ void DrawBalloon(const Ink& k, const SceneObject& o) {
     PolygonPath(cr, {{-4, -36}, {4, -36}, {0, -42}});
     Paint(k, o.colours[0]);
     EllipsePath(cr, 0, -70, 24, 30);
-    PaintPatterned(k, o.colours[0], o.pattern, o.colours[1]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     EllipsePath(cr, -10, -82, 5, 9);
     Dab(k, kWhite, 0.6);
     if (Has(o, 0)) {
@@ -199,7 +199,7 @@ void DrawKite(const Ink& k, const SceneObject& o) {
     cairo_curve_to(cr, 20, -28, -20, -15, 10, 0);
     Line(k, 0.8);
     PolygonPath(cr, {{0, -100}, {30, -70}, {0, -40}, {-30, -70}});
-    PaintPatterned(k, o.colours[0], o.pattern, o.colours[1]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     PolygonPath(cr, {{0, -100}, {30, -70}, {0, -70}});
     Dab(k, o.colours[1]);
     PolygonPath(cr, {{0, -40}, {-30, -70}, {0, -70}});

@@ -48,7 +48,7 @@ void DrawSign(const Ink& k, const SceneObject& o) {
         break;
     }
     Paint(k, o.colours[0]);
-    Text(k, o.variant % 3 == 1 ? -6 : 0, -68, 20, Word(o.label), Shade(o.colours[0], 0.35));
+    Text(k, o.variant % 3 == 1 ? -6 : 0, -66, 24, Word(o.label), Shade(o.colours[0], 0.35));
     if (Has(o, 0)) Oval(k, 34, -100, 8, 8, o.colours[2]);
 }
 
@@ -58,7 +58,7 @@ void DrawBooks(const Ink& k, const SceneObject& o) {
     for (int i = 0; i < count; ++i) {
         const double h = 70 + (i * 37 % 5) * 6, x = left + i * width;
         RoundRectPath(k.cr, x, -h, width - 1, h, 2);
-        PaintPatterned(k, o.colours[i % 3], i == 0 ? o.pattern : kPlain, kWhite);
+        PaintPatterned(k, o.colours[i % 3], o.pattern);
         cairo_rectangle(k.cr, x + 2, -h + 10, width - 5, 4);
         Dab(k, Shade(o.colours[i % 3], 0.6));
     }
@@ -98,7 +98,7 @@ void DrawStall(const Ink& k, const SceneObject& o) {
     for (double x : {-62.0, 56.0}) Box(k, x, -100, 6, 100, 1, kPost);
     Box(k, -68, -45, 136, 45, 2, o.colours[1]);
     PolygonPath(cr, {{-72, -80}, {-62, -100}, {62, -100}, {72, -80}});
-    PaintPatterned(k, o.colours[0], o.pattern == kPlain ? kStripes : o.pattern, kWhite);
+    PaintPatterned(k, o.colours[0], o.pattern);
     FruitRow(k, std::max(o.count, 1), -53, 100, 8);
     Box(k, -34, -36, 68, 24, 3, {250, 245, 225});
     Text(k, 0, -17, 15, Word(o.label), kOutline);
@@ -110,8 +110,8 @@ void DrawCrate(const Ink& k, const SceneObject& o) {
     Box(k, -50, -60, 100, 60, 2, o.colours[0]);
     for (double y : {-40.0, -20.0}) cairo_move_to(cr, -50, y), cairo_line_to(cr, 50, y);
     Line(k, 0.8);
-    Box(k, 14, -52, 30, 18, 2, kWhite);
-    Text(k, 29, -38, 11, Number(o.label), kOutline);
+    Box(k, 4, -54, 42, 26, 2, kWhite);
+    Text(k, 25, -34, 16, Number(o.label), kOutline);
 }
 
 void DrawFlag(const Ink& k, const SceneObject& o) {
@@ -123,7 +123,7 @@ void DrawFlag(const Ink& k, const SceneObject& o) {
     cairo_line_to(cr, 40, -56);
     cairo_curve_to(cr, 15, -48, -5, -68, -35, -58);
     cairo_close_path(cr);
-    PaintPatterned(k, o.colours[0], o.pattern, o.colours[2]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     if (Has(o, 0)) Oval(k, -37, -102, 5, 5, kGlow);
 }
 
@@ -161,7 +161,7 @@ void DrawBuilding(const Ink& k, const SceneObject& o) {
     const double cell = 70.0 / columns;
     for (int row = 0; row < 6; ++row) {
         for (int col = 0; col < columns; ++col) {
-            const bool lit = ((row * 7 + col * 3 + o.pattern * 5) % 5) < 3;
+            const bool lit = (row * 7 + col * 3 + o.pattern * 2) % 5 < 3;
             cairo_rectangle(cr, -35 + col * cell + cell * 0.2, -92 + row * 14, cell * 0.6, 8);
             SetColour(cr, lit ? kGlow : kDarkGlass);
             cairo_fill(cr);
@@ -216,7 +216,7 @@ void DrawLantern(const Ink& k, const SceneObject& o) {
     cairo_fill(cr);
     Box(k, -12, -84, 24, 8, 2, kOutline);
     EllipsePath(cr, 0, -50, 28, 30);
-    PaintPatterned(k, o.colours[0], o.pattern, Shade(o.colours[0], 0.65));
+    PaintPatterned(k, o.colours[0], o.pattern);
     Box(k, -12, -22, 24, 6, 2, kOutline);
     if (Has(o, 0)) {
         cairo_move_to(cr, 0, -16), cairo_line_to(cr, 0, 0);
@@ -236,7 +236,7 @@ void DrawShield(const Ink& k, const SceneObject& o) {
         cairo_arc(cr, 0, -50, 42, 0, 2 * M_PI);
     }
     cairo_close_path(cr);
-    PaintPatterned(k, o.colours[0], o.pattern, o.colours[1]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     if (Has(o, 0)) Oval(k, 0, -58, 10, 10, o.colours[2]);
 }
 
@@ -257,7 +257,7 @@ void DrawGarland(const Ink& k, const SceneObject& o) {
 void DrawTowel(const Ink& k, const SceneObject& o) {
     cairo_t* cr = k.cr;
     PolygonPath(cr, {{-70, 0}, {-40, -70}, {80, -70}, {55, 0}});
-    PaintPatterned(k, o.colours[0], o.pattern, o.colours[1]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     if (Has(o, 0)) {
         for (int i = 0; i < 6; ++i) cairo_move_to(cr, -62 + i * 22, 0), cairo_line_to(cr, -64 + i * 22, 8);
         Line(k, 1.2, o.colours[1]);

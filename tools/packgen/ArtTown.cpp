@@ -51,7 +51,7 @@ void DrawCar(const Ink& k, const SceneObject& o) {
     cairo_line_to(cr, 75, -45);
     cairo_line_to(cr, 78, -18);
     cairo_close_path(cr);
-    PaintPatterned(k, o.colours[0], o.pattern, o.colours[1]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     PolygonPath(cr, {{-33, -52}, {-21, -72}, {0, -72}, {0, -52}});
     PaintFlat(k, kGlass);
     PolygonPath(cr, {{6, -52}, {6, -72}, {27, -72}, {40, -52}});

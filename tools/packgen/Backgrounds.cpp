@@ -118,6 +118,30 @@ void FarWindows(cairo_t* cr, Rng& rng, double x, double top, double width, doubl
     }
 }
 
+// Rows of far-off round tree tops standing on the horizon, each outlined a shade darker.
+void FarTrees(cairo_t* cr, Rng& rng, double horizon, Rgb colour, int count) {
+    cairo_set_line_width(cr, 1.2);
+    for (int i = 0; i < count; ++i) {
+        const double x = rng.Real(0, kW), r = rng.Real(4, 9), y = horizon - rng.Real(0, 16);
+        EllipsePath(cr, x, y - r, r, r * 1.2);
+        SetColour(cr, colour);
+        cairo_fill_preserve(cr);
+        SetColour(cr, Shade(colour, 0.6));
+        cairo_stroke(cr);
+    }
+}
+
+// Outlined bubbles rising through water.
+void Bubbles(cairo_t* cr, Rng& rng, double y0, double y1, int count) {
+    SetColour(cr, kWhite, 0.85);
+    cairo_set_line_width(cr, 1.1);
+    for (int i = 0; i < count; ++i) {
+        const double r = rng.Real(1.5, 4.5);
+        EllipsePath(cr, rng.Real(0, kW), rng.Real(y0, y1), r, r);
+    }
+    cairo_stroke(cr);
+}
+
 void Waves(cairo_t* cr, Rng& rng, double y0, double y1, int count) {
     SetColour(cr, kWhite, 0.8);
     cairo_set_line_width(cr, 1.5);
@@ -132,6 +156,7 @@ void Waves(cairo_t* cr, Rng& rng, double y0, double y1, int count) {
 void PaintParkBackground(cairo_t* cr, Rng& rng, double horizon) {
     Sky(cr, rng, horizon);
     Hills(cr, rng, horizon, {130, 195, 110}, {110, 185, 90});
+    FarTrees(cr, rng, horizon, {80, 150, 70}, 30);
     Ground(cr, horizon, {120, 195, 95}, {80, 160, 70});
     // A path winding to the front.
     const double x0 = rng.Real(60, 240);
@@ -143,7 +168,7 @@ void PaintParkBackground(cairo_t* cr, Rng& rng, double horizon) {
     SetColour(cr, {225, 205, 160});
     cairo_fill(cr);
     Speckles(cr, rng, horizon + 20, kH, {175, 150, 110}, 30, 1.2, 2.4);
-    Tufts(cr, rng, horizon, {60, 130, 55}, 150);
+    Tufts(cr, rng, horizon, {60, 130, 55}, 300);
 }
 
 void PaintSeasideBackground(cairo_t* cr, Rng& rng, double horizon) {
@@ -157,7 +182,7 @@ void PaintSeasideBackground(cairo_t* cr, Rng& rng, double horizon) {
     cairo_close_path(cr);
     SetColour(cr, {240, 215, 160});
     cairo_fill(cr);
-    Speckles(cr, rng, beach + 10, kH, {200, 165, 105}, 170, 0.8, 1.8);
+    Speckles(cr, rng, beach + 10, kH, {195, 160, 100}, 400, 0.8, 1.8);
 }
 
 void PaintStreetBackground(cairo_t* cr, Rng& rng, double horizon) {
@@ -186,7 +211,7 @@ void PaintStreetBackground(cairo_t* cr, Rng& rng, double horizon) {
 void PaintSpaceBackground(cairo_t* cr, Rng& rng, double horizon) {
     static constexpr Rgb kDeep[] = {{15, 15, 50}, {30, 10, 55}, {10, 25, 60}};
     Gradient(cr, 0, kH, rng.Pick(kDeep), {60, 40, 110});
-    for (int i = 0; i < 260; ++i) {
+    for (int i = 0; i < 600; ++i) {
         EllipsePath(cr, rng.Real(0, kW), rng.Real(0, horizon), rng.Real(0.5, 1.6), rng.Real(0.5, 1.6));
         SetColour(cr, kWhite, rng.Real(0.4, 1.0));
         cairo_fill(cr);
@@ -198,7 +223,7 @@ void PaintSpaceBackground(cairo_t* cr, Rng& rng, double horizon) {
     cairo_close_path(cr);
     SetColour(cr, {175, 170, 185});
     cairo_fill(cr);
-    for (int i = 0; i < 26; ++i) {
+    for (int i = 0; i < 40; ++i) {
         EllipsePath(cr, rng.Real(10, kW - 10), rng.Real(horizon + 15, kH - 8), rng.Real(5, 18),
                     rng.Real(2, 6));
         SetColour(cr, {125, 120, 140});
@@ -207,14 +232,14 @@ void PaintSpaceBackground(cairo_t* cr, Rng& rng, double horizon) {
         cairo_set_line_width(cr, 1);
         cairo_stroke(cr);
     }
-    Speckles(cr, rng, horizon + 10, kH, {140, 135, 150}, 120, 0.8, 1.8);
+    Speckles(cr, rng, horizon + 10, kH, {135, 130, 145}, 280, 0.8, 1.8);
 }
 
 void PaintKitchenBackground(cairo_t* cr, Rng& rng, double horizon) {
     static constexpr Rgb kWalls[] = {{250, 235, 200}, {220, 240, 230}, {235, 225, 245}, {250, 225, 215}};
     const Rgb wall = rng.Pick(kWalls);
     Gradient(cr, 0, horizon, Shade(wall, 1.1), wall);
-    Tiles(cr, horizon - 60, horizon, 15, Shade(wall, 0.92), Shade(wall, 1.2));
+    Tiles(cr, horizon - 60, horizon, 15, Shade(wall, 0.8), Shade(wall, 1.2));
     // Counter top, cupboard doors with knobs, then the floor.
     static constexpr Rgb kWoods[] = {{180, 125, 80}, {120, 160, 190}, {200, 90, 80}};
     const Rgb wood = rng.Pick(kWoods);
@@ -230,7 +255,7 @@ void PaintKitchenBackground(cairo_t* cr, Rng& rng, double horizon) {
         cairo_fill(cr);
     }
     Tiles(cr, kH - 40, kH, 20, {200, 200, 205}, {240, 240, 240});
-    Tiles(cr, 0, horizon - 60, 30, Shade(wall, 0.94), wall);
+    Bricks(cr, 0, horizon - 60, 30, 30, Shade(wall, 0.7));
 }
 
 void PaintForestBackground(cairo_t* cr, Rng& rng, double horizon) {
@@ -245,12 +270,13 @@ void PaintForestBackground(cairo_t* cr, Rng& rng, double horizon) {
     cairo_fill(cr);
     Ground(cr, horizon, {100, 160, 80}, {70, 125, 60});
     Speckles(cr, rng, horizon + 15, kH, {150, 110, 60}, 60, 1.5, 3.0);
-    Tufts(cr, rng, horizon, {50, 100, 45}, 170);
+    Tufts(cr, rng, horizon, {50, 100, 45}, 380);
 }
 
 void PaintFarmBackground(cairo_t* cr, Rng& rng, double horizon) {
     Sky(cr, rng, horizon);
     Hills(cr, rng, horizon, {170, 200, 110}, {150, 190, 95});
+    FarTrees(cr, rng, horizon, {100, 160, 70}, 26);
     Ground(cr, horizon, {160, 200, 90}, {120, 170, 70});
     // Ploughed field rows.
     SetColour(cr, {135, 175, 70});
@@ -259,7 +285,7 @@ void PaintFarmBackground(cairo_t* cr, Rng& rng, double horizon) {
         cairo_move_to(cr, 0, y), cairo_line_to(cr, kW, y + rng.Real(-3, 3));
     }
     cairo_stroke(cr);
-    Tufts(cr, rng, horizon, {90, 140, 50}, 130);
+    Tufts(cr, rng, horizon, {90, 140, 50}, 300);
 }
 
 void PaintUnderseaBackground(cairo_t* cr, Rng& rng, double horizon) {
@@ -274,18 +300,23 @@ void PaintUnderseaBackground(cairo_t* cr, Rng& rng, double horizon) {
         SetColour(cr, kWhite, 0.08);
         cairo_fill(cr);
     }
-    for (int i = 0; i < 12; ++i) {
-        EllipsePath(cr, rng.Real(0, kW), rng.Real(0, horizon), 2.5, 2.5);
-        SetColour(cr, kWhite, 0.5);
-        cairo_fill(cr);
+    Bubbles(cr, rng, 0, horizon, 150);
+    // Dark weed far behind.
+    SetColour(cr, {20, 80, 90});
+    cairo_set_line_width(cr, 2.5);
+    for (double x = rng.Real(0, 12); x < kW; x += rng.Real(10, 22)) {
+        const double h = rng.Real(30, 80);
+        cairo_move_to(cr, x, horizon + 5);
+        cairo_curve_to(cr, x - 8, horizon - h / 3, x + 8, horizon - 2 * h / 3, x, horizon - h);
     }
+    cairo_stroke(cr);
     cairo_move_to(cr, 0, horizon);
     cairo_curve_to(cr, kW * 0.3, horizon - 15, kW * 0.6, horizon + 12, kW, horizon - 5);
     cairo_line_to(cr, kW, kH), cairo_line_to(cr, 0, kH);
     cairo_close_path(cr);
     SetColour(cr, {225, 200, 140});
     cairo_fill(cr);
-    Speckles(cr, rng, horizon + 8, kH, {180, 150, 100}, 160, 0.8, 2.2);
+    Speckles(cr, rng, horizon + 8, kH, {170, 140, 95}, 320, 0.8, 2.2);
     SetColour(cr, {200, 170, 115});
     cairo_set_line_width(cr, 1.4);
     for (double y = horizon + 20; y < kH; y += 16) {
@@ -370,14 +401,14 @@ void PaintCastleBackground(cairo_t* cr, Rng& rng, double horizon) {
     cairo_fill(cr);
     Bricks(cr, top, horizon, 22, 10, {130, 125, 118});
     Ground(cr, horizon, {120, 180, 95}, {85, 150, 70});
-    Tufts(cr, rng, horizon, {60, 120, 50}, 130);
+    Tufts(cr, rng, horizon, {60, 120, 50}, 330);
     Speckles(cr, rng, horizon + 20, kH, {150, 145, 135}, 40, 1.5, 3);
 }
 
 void PaintNightCityBackground(cairo_t* cr, Rng& rng, double horizon) {
     static constexpr Rgb kTops[] = {{15, 20, 50}, {25, 15, 55}, {10, 30, 60}};
     Gradient(cr, 0, horizon + 2, rng.Pick(kTops), {70, 60, 120});
-    Speckles(cr, rng, 0, horizon - 60, {230, 230, 250}, 110, 0.6, 1.3);
+    Speckles(cr, rng, 0, horizon - 60, {230, 230, 250}, 260, 0.7, 1.4);
     for (double x = -10; x < kW; x += rng.Real(24, 40)) {
         const double h = rng.Real(40, 120), w = rng.Real(22, 36);
         SetColour(cr, {40, 40, 70});
@@ -393,7 +424,7 @@ void PaintNightCityBackground(cairo_t* cr, Rng& rng, double horizon) {
         for (double x = 10; x < kW; x += 50) cairo_rectangle(cr, x, y, 26, 4);
     }
     cairo_fill(cr);
-    Speckles(cr, rng, road, kH, {95, 95, 115}, 120, 0.8, 1.8);
+    Speckles(cr, rng, road, kH, {110, 110, 130}, 300, 0.8, 1.8);
 }
 
 void PaintLibraryBackground(cairo_t* cr, Rng& rng, double horizon) {
@@ -432,5 +463,6 @@ void PaintBeachPartyBackground(cairo_t* cr, Rng& rng, double horizon) {
     cairo_close_path(cr);
     SetColour(cr, {240, 210, 160});
     cairo_fill(cr);
-    Speckles(cr, rng, beach + 8, kH, {195, 160, 110}, 190, 0.8, 1.8);
+    Speckles(cr, rng, beach + 8, kH, {185, 150, 100}, 420, 0.8, 1.8);
+    Speckles(cr, rng, 0, horizon - 40, {255, 245, 200}, 60, 0.8, 1.6);
 }

@@ -17,36 +17,45 @@ constexpr int kLevels = kMaxDifficulty;
 // How often each kind is tried, by difficulty (rows) and kind (columns, in the order of DifferenceKind).
 // Hard levels favour the kinds that can stay small: parts, counts, words, patterns and near colours.
 constexpr int kWeights[kLevels][kDifferenceKinds] = {
-    {5, 4, 4, 2, 2, 1, 2, 1, 2, 1, 1}, {3, 3, 3, 2, 2, 2, 2, 1, 2, 2, 2}, {2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 3},
-    {1, 1, 2, 2, 2, 3, 2, 2, 3, 3, 3}, {1, 1, 3, 1, 2, 3, 1, 2, 3, 3, 4},
+    {4, 3, 3, 3, 3, 1, 3, 3, 4, 4}, {3, 3, 3, 3, 3, 3, 3, 4, 6, 6}, {2, 2, 2, 2, 3, 4, 2, 4, 7, 7},
+    {2, 2, 2, 2, 3, 4, 2, 3, 7, 7}, {1, 1, 6, 1, 2, 3, 2, 3, 1, 4},
 };
 // Plainly different pixels a difference must have (as a red-green colour-blind player sees them too),
 // at least and at most, by difficulty.
 constexpr int kMinClear[kLevels] = {700, 420, 220, 130, 78};
 constexpr int kMaxClear[kLevels] = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), 3000,
-                                    900, 200};
+                                    900, 180};
 // The most the median plainly differing pixel may change (delta E), by difficulty: hard levels keep
 // to near colours.
 constexpr float kMaxMedianDeltaE[kLevels] = {1000, 1000, 1000, 60, 40};
 // Colour distance of a recolouring, at least and at most, by difficulty.
-constexpr float kMinColourDistance[kLevels] = {70, 60, 48, 36, 29};
-constexpr float kMaxColourDistance[kLevels] = {1000, 1000, 1000, 70, 42};
+constexpr float kMinColourDistance[kLevels] = {70, 60, 48, 36, 27};
+constexpr float kMaxColourDistance[kLevels] = {1000, 1000, 1000, 70, 34};
 constexpr double kShades[] = {0.55, 0.65, 0.75, 1.3, 1.45, 1.6};
-constexpr int kMargin = 3;       // pixels around the changed area
-constexpr int kMinRectSide = 16; // a little above the smallest fair side
-constexpr int kGap = 2;          // pixels kept free between two rectangles
-constexpr int kCandidates = 160; // changes tried before the scene is given up
+constexpr int kMargin = 3;         // pixels around the changed area
+constexpr int kMinRectSide = 16;   // a little above the smallest fair side
+constexpr int kGap = 2;            // pixels kept free between two rectangles
+constexpr int kCandidates = 200;   // changes tried (each a rendering) before the scene is given up
+constexpr int kObjectsPerKind = 6; // objects a kind is tried on before another kind is picked
+constexpr int kRepeatDamping = 12; // a kind the pair has once is a quarter as likely, twice a seventh
 
 struct PixelBox {
     int x0, y0, x1, y1;
 };
 
-DifferenceKind PickChange(int level, Rng& rng) {
+// A kind by the level's weights, made less likely for each time the pair already has it, so that a pair
+// mixes its kinds; recolouring, which changes any of three colours, stays as likely.
+DifferenceKind PickChange(int level, const std::array<int, kDifferenceKinds>& had, Rng& rng) {
+    std::array<int, kDifferenceKinds> weights{};
     int total = 0;
-    for (int w : kWeights[level]) total += w;
+    for (int c = 0; c < kDifferenceKinds; ++c) {
+        const int repeats = DifferenceKind(c) == DifferenceKind::Recolour ? 0 : had[c];
+        weights[c] = kWeights[level][c] * kRepeatDamping / (1 + (kRepeatDamping / 4) * repeats);
+        total += weights[c];
+    }
     int roll = rng.Int(0, total - 1);
     for (int c = 0; c < kDifferenceKinds; ++c) {
-        roll -= kWeights[level][c];
+        roll -= weights[c];
         if (roll < 0) return DifferenceKind(c);
     }
     return DifferenceKind::Recolour;
@@ -87,8 +96,6 @@ bool Applicable(DifferenceKind change, const SceneObject& o) {
         return info.features.shapes > 1;
     case DifferenceKind::Part:
         return info.detailBits > 0;
-    case DifferenceKind::Turn:
-        return info.asymmetric;
     case DifferenceKind::Pattern:
         return info.features.patterns > 1;
     case DifferenceKind::Count:
@@ -123,13 +130,14 @@ bool Apply(DifferenceKind change, SceneObject& o, int level, Rng& rng) {
         o.details ^= 1u << rng.Int(0, info.detailBits - 1);
         return true;
     case DifferenceKind::Move: {
+        if (info.asymmetric && rng.Chance(0.4)) {
+            o.mirrored = !o.mirrored;
+            return true;
+        }
         const double step = std::max(6.0, info.width * o.size * (0.8 - 0.15 * level));
         o.x += (o.x + step < kPictureWidth - 10 && (rng.Chance(0.5) || o.x - step < 10)) ? step : -step;
         return true;
     }
-    case DifferenceKind::Turn:
-        o.mirrored = !o.mirrored;
-        return true;
     case DifferenceKind::Pattern:
         o.pattern = OtherValue(o.pattern, 0, f.patterns - 1, rng);
         return true;
@@ -198,9 +206,8 @@ std::vector<size_t> Candidates(const Scene& scene, DifferenceKind change, const 
 } // namespace
 
 std::string_view KindName(DifferenceKind kind) {
-    static constexpr std::string_view kNames[kDifferenceKinds] = {"removal", "addition", "recolour", "size",
-                                                                  "shape",   "part",     "move",     "turn",
-                                                                  "pattern", "count",    "text"};
+    static constexpr std::string_view kNames[kDifferenceKinds] = {
+        "removal", "addition", "recolour", "size", "shape", "part", "move", "pattern", "count", "text"};
     return kNames[size_t(kind)];
 }
 
@@ -208,31 +215,43 @@ bool MakeDifferences(const Scene& scene, int difficulty, Rng& rng, PairPlan& pla
     const int level = std::clamp(difficulty, kMinDifficulty, kMaxDifficulty) - 1;
     plan.left = scene;
     plan.right = scene;
-    const RgbImage base = RenderPicture(scene);
+    const SceneRenderer renderer(scene);
+    const RgbImage base = renderer.Render(scene);
     std::vector<bool> used(scene.objects.size(), false);
     std::vector<PixelBox> taken;
-    for (int attempt = 0; attempt < kCandidates && taken.size() < kDifferences; ++attempt) {
-        const DifferenceKind change = PickChange(level, rng);
-        const std::vector<size_t> indexes = Candidates(scene, change, used);
-        if (indexes.empty()) continue;
-        const size_t index = rng.Pick(indexes);
+    std::array<int, kDifferenceKinds> had{};
+    // Tries the change on one object; true when it makes a fair difference of the level, apart from the
+    // others, which it then joins.
+    auto tryChange = [&](DifferenceKind change, size_t index) {
         Scene trial = scene;
-        if (!Apply(change, trial.objects[index], level, rng)) continue;
+        if (!Apply(change, trial.objects[index], level, rng)) return false;
         int clear = 0;
         float medianDeltaE = 0;
-        const std::optional<PixelBox> changed = ChangedBox(base, RenderPicture(trial), clear, medianDeltaE);
-        if (!changed || clear < kMinClear[level] || clear > kMaxClear[level]) continue;
-        if (medianDeltaE > kMaxMedianDeltaE[level]) continue;
+        const std::optional<PixelBox> changed = ChangedBox(base, renderer.Render(trial), clear, medianDeltaE);
+        if (!changed || clear < kMinClear[level] || clear > kMaxClear[level]) return false;
+        if (medianDeltaE > kMaxMedianDeltaE[level]) return false;
         const PixelBox rect = FrameChange(*changed);
         const int64_t area = int64_t(rect.x1 - rect.x0 + 1) * (rect.y1 - rect.y0 + 1);
-        if (area > fairness::kMaxArea) continue;
-        if (!std::all_of(taken.begin(), taken.end(), [&](const PixelBox& t) { return Apart(t, rect); }))
-            continue;
+        if (area > fairness::kMaxArea) return false;
+        if (!std::all_of(taken.begin(), taken.end(), [&](const PixelBox& t) { return Apart(t, rect); })) {
+            return false;
+        }
         used[index] = true;
+        ++had[size_t(change)];
         plan.right.objects[index] = trial.objects[index];
         plan.kinds[taken.size()] = change;
         plan.map[taken.size()] = {rect.x0 + kLeftX, rect.y0 + kTopY, rect.x1 + kLeftX, rect.y1 + kTopY};
         taken.push_back(rect);
+        return true;
+    };
+    for (int tries = 0; tries < kCandidates && taken.size() < kDifferences;) {
+        const DifferenceKind change = PickChange(level, had, rng);
+        std::vector<size_t> indexes = Candidates(scene, change, used);
+        ++tries;
+        for (size_t i = 0; i < indexes.size() && i < size_t(kObjectsPerKind); ++i, ++tries) {
+            std::swap(indexes[i], indexes[size_t(rng.Int(int(i), int(indexes.size()) - 1))]);
+            if (tryChange(change, indexes[i])) break;
+        }
     }
     return taken.size() == kDifferences;
 }

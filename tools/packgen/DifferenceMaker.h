@@ -17,13 +17,12 @@ enum class DifferenceKind : uint8_t {
     Size,     // larger or smaller
     Shape,    // another outline of the same thing (a pear for an apple, a round sign for a square one)
     Part,     // a small part shown or left out (a window, a leaf, steam)
-    Move,     // moved sideways
-    Turn,     // facing the other way
+    Move,     // moved sideways, or turned to face the other way
     Pattern,  // stripes, dots, checks or plain
     Count,    // one petal, button, book or window more or less
     Text,     // another word or number on a sign or label
 };
-constexpr int kDifferenceKinds = 11;
+constexpr int kDifferenceKinds = 10;
 std::string_view KindName(DifferenceKind kind);
 
 // The right picture's scene and the map of its five differences from the left one.

@@ -14,7 +14,8 @@ bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, 
         Rng rng(trySeed);
         PairPlan plan;
         if (!MakeDifferences(ComposeScene(theme, rng), difficulty, rng, plan)) continue;
-        const RgbImage stage = ComposeStage(RenderPicture(plan.left), RenderPicture(plan.right));
+        const SceneRenderer renderer(plan.left);
+        const RgbImage stage = ComposeStage(renderer.Render(plan.left), renderer.Render(plan.right));
         std::vector<uint8_t> jpeg = EncodeJpeg(stage, kPackJpegQuality);
         RgbImage decoded;
         if (!DecodeJpeg(jpeg, pair_layout::kImageWidth, decoded, error)) return false;

@@ -12,7 +12,9 @@ constexpr double kW = pair_layout::kPictureWidth;
 constexpr double kH = pair_layout::kPictureHeight;
 constexpr int kPlacementTries = 40;
 constexpr int kSpareObjects = 4;
-constexpr double kMaxOverlap = 0.45; // share of the smaller box two objects may cover of each other
+constexpr int kMinObjects = 29; // a scene is filled up to this many shown objects
+constexpr int kFillTries = 40;
+constexpr double kMaxOverlap = 0.5; // share of the smaller box two objects may cover of each other
 
 int Layer(Zone zone) {
     switch (zone) {
@@ -113,13 +115,17 @@ Scene ComposeScene(int themeIndex, Rng& rng) {
             if (!fits(o)) continue;
             o.visible = visible;
             placed.push_back({o, Layer(p.zone)});
-            return;
+            return true;
         }
+        return false;
     };
     for (const Placement& p : theme.placements) {
         const int count = rng.Int(p.minCount, p.maxCount);
         for (int i = 0; i < count; ++i) tryPlace(p, true);
     }
+    // Where big objects left little room, small ones fill the scene up.
+    for (int i = 0; i < kFillTries && int(placed.size()) < kMinObjects; ++i)
+        tryPlace(rng.Pick(theme.placements), true);
     for (int i = 0; i < kSpareObjects; ++i) tryPlace(rng.Pick(theme.placements), false);
 
     std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
