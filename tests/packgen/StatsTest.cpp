@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "tests/packgen/PairFixture.h"
+#include "tools/packgen/ArtKit.h"
 #include "tools/packgen/PackStats.h"
 
 namespace {

@@ -123,10 +123,15 @@ Scene ComposeScene(int themeIndex, Rng& rng) {
         const int count = rng.Int(p.minCount, p.maxCount);
         for (int i = 0; i < count; ++i) tryPlace(p, true);
     }
-    // Where big objects left little room, small ones fill the scene up.
-    for (int i = 0; i < kFillTries && int(placed.size()) < kMinObjects; ++i)
-        tryPlace(rng.Pick(theme.placements), true);
-    for (int i = 0; i < kSpareObjects; ++i) tryPlace(rng.Pick(theme.placements), false);
+    // Where big objects left little room, more of the theme's repeated objects fill the scene up; spares
+    // for additions come from them too (never a second sun or blackboard).
+    std::vector<Placement> repeated;
+    for (const Placement& p : theme.placements) {
+        if (p.maxCount > 1) repeated.push_back(p);
+    }
+    if (repeated.empty()) repeated.assign(theme.placements.begin(), theme.placements.end());
+    for (int i = 0; i < kFillTries && int(placed.size()) < kMinObjects; ++i) tryPlace(rng.Pick(repeated), true);
+    for (int i = 0; i < kSpareObjects; ++i) tryPlace(rng.Pick(repeated), false);
 
     std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
         return a.layer != b.layer ? a.layer < b.layer : a.object.y < b.object.y;
