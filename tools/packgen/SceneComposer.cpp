@@ -130,7 +130,8 @@ Scene ComposeScene(int themeIndex, Rng& rng) {
         if (p.maxCount > 1) repeated.push_back(p);
     }
     if (repeated.empty()) repeated.assign(theme.placements.begin(), theme.placements.end());
-    for (int i = 0; i < kFillTries && int(placed.size()) < kMinObjects; ++i) tryPlace(rng.Pick(repeated), true);
+    for (int i = 0; i < kFillTries && int(placed.size()) < kMinObjects; ++i)
+        tryPlace(rng.Pick(repeated), true);
     for (int i = 0; i < kSpareObjects; ++i) tryPlace(rng.Pick(repeated), false);
 
     std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
