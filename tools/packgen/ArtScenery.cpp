@@ -7,7 +7,6 @@
 namespace {
 constexpr Rgb kPost{140, 100, 65};
 constexpr Rgb kChalk{235, 240, 230};
-constexpr Rgb kStoneGrey{165, 160, 150};
 constexpr Rgb kGlow{255, 220, 120};
 constexpr Rgb kDarkGlass{60, 70, 95};
 constexpr Rgb kFruits[] = {{230, 60, 50}, {250, 170, 40}, {120, 190, 60}, {250, 215, 70}};
