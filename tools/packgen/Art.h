@@ -61,6 +61,23 @@ void DrawBlock(const Ink&, const SceneObject&);
 void DrawRobot(const Ink&, const SceneObject&);
 void DrawFrame(const Ink&, const SceneObject&);
 
+// Scenery, shops, school, castle and night.
+void DrawStone(const Ink&, const SceneObject&);
+void DrawSign(const Ink&, const SceneObject&);
+void DrawBooks(const Ink&, const SceneObject&);
+void DrawBoard(const Ink&, const SceneObject&);
+void DrawDesk(const Ink&, const SceneObject&);
+void DrawStall(const Ink&, const SceneObject&);
+void DrawCrate(const Ink&, const SceneObject&);
+void DrawFlag(const Ink&, const SceneObject&);
+void DrawTower(const Ink&, const SceneObject&);
+void DrawBuilding(const Ink&, const SceneObject&);
+void DrawMoon(const Ink&, const SceneObject&);
+void DrawLantern(const Ink&, const SceneObject&);
+void DrawShield(const Ink&, const SceneObject&);
+void DrawGarland(const Ink&, const SceneObject&);
+void DrawTowel(const Ink&, const SceneObject&);
+
 inline bool Has(const SceneObject& o, int bit) {
     return (o.details >> bit) & 1u;
 }

@@ -81,7 +81,8 @@ void DrawFish(const Ink& k, const SceneObject& o) {
         PolygonPath(cr, {{-15, -72}, {5, -90}, {20, -72}});
         Paint(k, o.colours[1]);
     }
-    Oval(k, 0, -50, 48, 28, o.colours[0]);
+    EllipsePath(cr, 0, -50, 48, 28);
+    PaintPatterned(k, o.colours[0], o.pattern);
     if (Has(o, 0)) {
         EllipsePath(cr, 0, -50, 48, 28);
         cairo_clip(cr);

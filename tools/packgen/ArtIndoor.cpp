@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "tools/packgen/Art.h"
@@ -17,7 +18,8 @@ void DrawCup(const Ink& k, const SceneObject& o) {
     cairo_new_path(cr);
     cairo_arc(cr, 30, -42, 14, -M_PI / 2, M_PI / 2);
     Line(k, 2.5, o.colours[0]);
-    Box(k, -30, -70, 60, 70, 10, o.colours[0]);
+    RoundRectPath(cr, -30, -70, 60, 70, 10);
+    PaintPatterned(k, o.colours[0], o.pattern);
     if (Has(o, 0)) {
         cairo_rectangle(cr, -29, -44, 58, 9);
         Dab(k, o.colours[2]);
@@ -96,7 +98,10 @@ void DrawJar(const Ink& k, const SceneObject& o) {
     Box(k, -26, -78, 52, 78, 10, {200, 225, 235});
     Box(k, -22, -70, 44, 62, 8, o.colours[0]);
     Box(k, -24, -92, 48, 16, 4, o.colours[1]);
-    if (Has(o, 0)) Box(k, -18, -50, 36, 22, 3, {250, 245, 230});
+    if (Has(o, 0)) {
+        Box(k, -20, -52, 40, 24, 3, {250, 245, 230});
+        Text(k, 0, -33, 13, Word(o.label).substr(0, 3), kOutline);
+    }
 }
 
 void DrawClock(const Ink& k, const SceneObject& o) {
@@ -148,7 +153,8 @@ void DrawRobot(const Ink& k, const SceneObject& o) {
     Line(k, 3.0, kMetal);
     Box(k, -24, -58, 48, 38, 5, o.colours[0]);
     if (Has(o, 0)) {
-        for (int i = 0; i < 3; ++i) Oval(k, -10 + i * 10, -42, 3.5, 3.5, o.colours[2]);
+        for (int i = 0; i < o.count; ++i)
+            Oval(k, -15 + i * 30.0 / std::max(o.count - 1, 1), -42, 3.5, 3.5, o.colours[2]);
     }
     Box(k, -18, -88, 36, 28, 6, o.colours[1]);
     Oval(k, -8, -75, 5, 5, {120, 230, 250});

@@ -1,6 +1,8 @@
 #pragma once
 #include <cairo.h>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "tools/packgen/Scene.h"
@@ -41,3 +43,16 @@ void Box(const Ink& ink, double x, double y, double w, double h, double r, Rgb c
 void Eye(const Ink& ink, double cx, double cy, double r);
 // A smile (details bit picks a frown when `happy` is false).
 void Mouth(const Ink& ink, double cx, double cy, double w, bool happy);
+
+// Surface patterns an object may show over its colour.
+enum Pattern : int { kPlain, kStripes, kDots, kBands, kChecks, kPatterns };
+// Like Paint, with the pattern drawn over the fill inside the path, darker than a light colour and lighter
+// than a dark one.
+void PaintPatterned(const Ink& ink, Rgb c, int pattern);
+
+// Block capitals, digits and spaces drawn as strokes, centred on cx with their baseline at y.
+void Text(const Ink& ink, double cx, double y, double height, std::string_view text, Rgb c);
+// The word or two-digit number a label index (0 to kLabels - 1) shows.
+constexpr int kLabels = 16;
+std::string_view Word(int label);
+std::string Number(int label);

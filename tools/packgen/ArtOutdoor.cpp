@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -157,7 +158,7 @@ void DrawFlower(const Ink& k, const SceneObject& o) {
         cairo_curve_to(cr, -18, -32, -8, -34, -1, -40);
         Paint(k, kLeaf);
     }
-    const int petals = 5 + o.variant % 3;
+    const int petals = std::max(o.count, 3);
     for (int i = 0; i < petals; ++i) {
         const double a = i * 2 * M_PI / petals;
         Oval(k, std::cos(a) * 15, -75 + std::sin(a) * 15, 11, 11, o.colours[0]);
@@ -179,7 +180,8 @@ void DrawBalloon(const Ink& k, const SceneObject& o) {
     Line(k, 0.8);
     PolygonPath(cr, {{-4, -36}, {4, -36}, {0, -42}});
     Paint(k, o.colours[0]);
-    Oval(k, 0, -70, 24, 30, o.colours[0]);
+    EllipsePath(cr, 0, -70, 24, 30);
+    PaintPatterned(k, o.colours[0], o.pattern);
     EllipsePath(cr, -10, -82, 5, 9);
     Dab(k, kWhite, 0.6);
     if (Has(o, 0)) {
@@ -197,7 +199,7 @@ void DrawKite(const Ink& k, const SceneObject& o) {
     cairo_curve_to(cr, 20, -28, -20, -15, 10, 0);
     Line(k, 0.8);
     PolygonPath(cr, {{0, -100}, {30, -70}, {0, -40}, {-30, -70}});
-    Paint(k, o.colours[0]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     PolygonPath(cr, {{0, -100}, {30, -70}, {0, -70}});
     Dab(k, o.colours[1]);
     PolygonPath(cr, {{0, -40}, {-30, -70}, {0, -70}});

@@ -93,7 +93,7 @@ void DrawBucket(const Ink& k, const SceneObject& o) {
     cairo_arc_negative(cr, 0, -62, 30, 0, M_PI);
     Line(k, 1.5);
     PolygonPath(cr, {{-34, -65}, {34, -65}, {26, 0}, {-26, 0}});
-    Paint(k, o.colours[0]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     cairo_rectangle(cr, -32, -48, 64, 8);
     Dab(k, o.colours[2]);
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "tools/packgen/Art.h"
@@ -50,7 +51,7 @@ void DrawCar(const Ink& k, const SceneObject& o) {
     cairo_line_to(cr, 75, -45);
     cairo_line_to(cr, 78, -18);
     cairo_close_path(cr);
-    Paint(k, o.colours[0]);
+    PaintPatterned(k, o.colours[0], o.pattern);
     PolygonPath(cr, {{-33, -52}, {-21, -72}, {0, -72}, {0, -52}});
     PaintFlat(k, kGlass);
     PolygonPath(cr, {{6, -52}, {6, -72}, {27, -72}, {40, -52}});
@@ -92,8 +93,9 @@ void DrawBarn(const Ink& k, const SceneObject& o) {
 void DrawFence(const Ink& k, const SceneObject& o) {
     Box(k, -80, -62, 160, 10, 2, o.colours[0]);
     if (Has(o, 0)) Box(k, -80, -32, 160, 10, 2, o.colours[0]);
-    for (int i = 0; i < 5; ++i) {
-        const double x = -75 + i * 37;
+    const int posts = std::max(o.count, 2);
+    for (int i = 0; i < posts; ++i) {
+        const double x = -75 + i * 150.0 / (posts - 1);
         PolygonPath(k.cr, {{x - 6, 0}, {x - 6, -72}, {x, -80}, {x + 6, -72}, {x + 6, 0}});
         Paint(k, Shade(o.colours[0], 1.1));
     }

@@ -1,5 +1,7 @@
 #include "tools/packgen/PairGenerator.h"
 
+#include <algorithm>
+
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/JpegIo.h"
 #include "tools/packgen/Renderer.h"
@@ -12,7 +14,8 @@ bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, 
         Rng rng(trySeed);
         PairPlan plan;
         if (!MakeDifferences(ComposeScene(theme, rng), difficulty, rng, plan)) continue;
-        const RgbImage stage = ComposeStage(RenderPicture(plan.left), RenderPicture(plan.right));
+        const SceneRenderer renderer(plan.left);
+        const RgbImage stage = ComposeStage(renderer.Render(plan.left), renderer.Render(plan.right));
         std::vector<uint8_t> jpeg = EncodeJpeg(stage, kPackJpegQuality);
         RgbImage decoded;
         if (!DecodeJpeg(jpeg, pair_layout::kImageWidth, decoded, error)) return false;
@@ -21,7 +24,9 @@ bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, 
             lastProblem = report.Summary();
             continue;
         }
-        out = {std::move(jpeg), plan.map, trySeed, attempt + 1};
+        const auto shown = std::count_if(plan.left.objects.begin(), plan.left.objects.end(),
+                                         [](const SceneObject& o) { return o.visible; });
+        out = {std::move(jpeg), plan.map, trySeed, attempt + 1, plan.kinds, int(shown)};
         return true;
     }
     error = "no fair pair in " + std::to_string(kMaxTries) + " seeds from " + std::to_string(seed) +

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/PackFormat.h"
 #include "tools/pairs/Verifier.h"
 
@@ -11,6 +12,8 @@ struct GeneratedPair {
     DifferenceMap map{};
     uint64_t seed = 0; // the seed that passed
     int tries = 0;     // scenes drawn until one passed
+    std::array<DifferenceKind, pair_layout::kDifferences> kinds{};
+    int objects = 0; // objects shown in the left picture
 };
 
 constexpr int kMaxTries = 60;

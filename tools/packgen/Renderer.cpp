@@ -29,11 +29,24 @@ void DrawObject(cairo_t* cr, const SceneObject& o) {
 }
 } // namespace
 
-RgbImage RenderPicture(const Scene& scene) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPictureWidth, kPictureHeight);
-    cairo_t* cr = cairo_create(surface);
+SceneRenderer::SceneRenderer(const Scene& scene)
+    : background_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPictureWidth, kPictureHeight)) {
+    cairo_t* cr = cairo_create(background_);
     Rng rng(scene.backgroundSeed);
     Themes()[scene.theme].background(cr, rng, scene.horizon);
+    cairo_destroy(cr);
+    cairo_surface_flush(background_);
+}
+
+SceneRenderer::~SceneRenderer() {
+    cairo_surface_destroy(background_);
+}
+
+RgbImage SceneRenderer::Render(const Scene& scene) const {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPictureWidth, kPictureHeight);
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_surface(cr, background_, 0, 0);
+    cairo_paint(cr);
     for (const SceneObject& o : scene.objects) {
         if (o.visible) DrawObject(cr, o);
     }
@@ -52,6 +65,10 @@ RgbImage RenderPicture(const Scene& scene) {
     }
     cairo_surface_destroy(surface);
     return image;
+}
+
+RgbImage RenderPicture(const Scene& scene) {
+    return SceneRenderer(scene).Render(scene);
 }
 
 RgbImage ComposeStage(const RgbImage& left, const RgbImage& right) {

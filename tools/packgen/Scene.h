@@ -57,6 +57,21 @@ enum class Kind : uint8_t {
     Block,
     Robot,
     Frame,
+    Stone,
+    Sign,
+    Books,
+    Board,
+    Desk,
+    Stall,
+    Crate,
+    Flag,
+    Tower,
+    Building,
+    Moon,
+    Lantern,
+    Shield,
+    Garland,
+    Towel,
 };
 
 // One object of a scene. It is drawn in its own box: anchored at its bottom centre (x, y), `size` pixels
@@ -69,6 +84,9 @@ struct SceneObject {
     std::array<Rgb, 3> colours{}; // main, second and accent colour
     int variant = 0;              // the object's style, fixed
     uint32_t details = 0;         // optional parts shown, one bit each
+    int pattern = 0;              // surface pattern (plain, stripes, dots...) of kinds that show one
+    int count = 0;                // how many of a repeated part (petals, windows, buttons, books)
+    int label = 0;                // which word or number a sign or label shows
     bool visible = true;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "tools/packgen/ArtKit.h"
 #include "tools/packgen/KindTable.h"
 #include "tools/packgen/Theme.h"
 #include "tools/pairs/PairLayout.h"
@@ -9,9 +10,11 @@
 namespace {
 constexpr double kW = pair_layout::kPictureWidth;
 constexpr double kH = pair_layout::kPictureHeight;
-constexpr int kPlacementTries = 24;
-constexpr int kSpareObjects = 3;
-constexpr double kMaxOverlap = 0.3; // share of the smaller box two objects may cover of each other
+constexpr int kPlacementTries = 40;
+constexpr int kSpareObjects = 4;
+constexpr int kMinObjects = 29; // a scene is filled up to this many shown objects
+constexpr int kFillTries = 40;
+constexpr double kMaxOverlap = 0.5; // share of the smaller box two objects may cover of each other
 
 int Layer(Zone zone) {
     switch (zone) {
@@ -75,6 +78,10 @@ SceneObject Place(const Placement& p, double horizon, Rng& rng) {
     o.variant = PickVariant(p.variants, rng);
     o.details = static_cast<uint32_t>(rng.Next()) & ((1u << info.detailBits) - 1u);
     o.details |= p.forcedDetails;
+    const Features& f = info.features;
+    if (f.patterns > 0) o.pattern = rng.Chance(0.4) ? kPlain : rng.Int(1, f.patterns - 1);
+    if (f.maxCount > 0) o.count = rng.Int(f.minCount, f.maxCount);
+    if (f.labelled) o.label = rng.Int(0, kLabels - 1);
     return o;
 }
 } // namespace
@@ -108,14 +115,24 @@ Scene ComposeScene(int themeIndex, Rng& rng) {
             if (!fits(o)) continue;
             o.visible = visible;
             placed.push_back({o, Layer(p.zone)});
-            return;
+            return true;
         }
+        return false;
     };
     for (const Placement& p : theme.placements) {
         const int count = rng.Int(p.minCount, p.maxCount);
         for (int i = 0; i < count; ++i) tryPlace(p, true);
     }
-    for (int i = 0; i < kSpareObjects; ++i) tryPlace(rng.Pick(theme.placements), false);
+    // Where big objects left little room, more of the theme's repeated objects fill the scene up; spares
+    // for additions come from them too (never a second sun or blackboard).
+    std::vector<Placement> repeated;
+    for (const Placement& p : theme.placements) {
+        if (p.maxCount > 1) repeated.push_back(p);
+    }
+    if (repeated.empty()) repeated.assign(theme.placements.begin(), theme.placements.end());
+    for (int i = 0; i < kFillTries && int(placed.size()) < kMinObjects; ++i)
+        tryPlace(rng.Pick(repeated), true);
+    for (int i = 0; i < kSpareObjects; ++i) tryPlace(rng.Pick(repeated), false);
 
     std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
         return a.layer != b.layer ? a.layer < b.layer : a.object.y < b.object.y;

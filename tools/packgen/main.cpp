@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -14,6 +15,8 @@
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/PackBuilder.h"
 #include "tools/packgen/PackChecker.h"
+#include "tools/packgen/PackList.h"
+#include "tools/packgen/PackStats.h"
 #include "tools/packgen/PairCommands.h"
 #include "tools/packgen/PhotoPair.h"
 #include "tools/packgen/Preview.h"
@@ -35,11 +38,12 @@ const char kUsage[] =
     "  or:  zor_packgen [OPTIONS] --from DIR -o NAME.zor\n"
     "  or:  zor_packgen [OPTIONS] --photo PHOTO.jpg --pair STEM\n"
     "  or:  zor_packgen [OPTIONS] --photos DIR -o NAME.zor\n"
+    "  or:  zor_packgen [OPTIONS] --stats [LIST...]\n"
     "Makes a pack of ten pairs and its info file NAME.dat, or one pair STEM.jpg and STEM.map;\n"
     "verifies every pair of existing packs (--check), or draws a pack's pairs with their\n"
     "rectangles (--preview). For pairs made by hand: finds where a pair differs and writes its\n"
     "map (--suggest), verifies one pair (--check-pair), packs ten pairs of a folder (--from).\n"
-    "Makes pairs from photos (--photo, --photos).\n"
+    "Makes pairs from photos (--photo, --photos). Makes packs in memory and prints their figures (--stats).\n"
     "\n"
     "Options:\n"
     "  -o, --output NAME.zor  the pack to write (NAME.dat is written beside it)\n"
@@ -55,6 +59,10 @@ const char kUsage[] =
     "      --scale F          preview scale, 0.1 to 1 (default 0.5)\n"
     "  -q, --quiet            print only errors\n"
     "      --list-themes      print the theme names\n"
+    "      --stats            medians of edge density, objects, differing pixels and colour distance,\n"
+    "                         and the share of each kind of difference, per pack; of the pack that\n"
+    "                         -t, -d and -s ask for, or of each row (STEM THEME DIFFICULTY SEED) of\n"
+    "                         the lists given, such as tools/packgen/bundled-packs.txt\n"
     "  -h, --help             show this help\n"
     "\n"
     "Exit status: 0 success, 1 a pack failed its check or could not be made, 2 wrong usage.\n";
@@ -75,12 +83,14 @@ enum Option {
     kPhoto,
     kPhotos,
     kCrop,
-    kStars
+    kStars,
+    kStats
 };
 
 struct Settings {
     std::string output, pairStem, previewPath, suggest, fromDir, photo, photosDir;
-    bool check = false, checkPair = false, force = false, quiet = false, writeInfo = true, listThemes = false;
+    bool check = false, stats = false, checkPair = false, force = false, quiet = false, writeInfo = true,
+         listThemes = false;
     PhotoCrop crop;
     int stars = 0; // 0: the difficulty
     PackRequest request;
@@ -139,6 +149,7 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
                                       {"photos", required_argument, nullptr, kPhotos},
                                       {"crop", required_argument, nullptr, kCrop},
                                       {"stars", required_argument, nullptr, kStars},
+                                      {"stats", no_argument, nullptr, kStats},
                                       {nullptr, 0, nullptr, 0}};
     stop = true;
     opterr = 0;
@@ -224,6 +235,9 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
             }
             s.stars = int(number);
             break;
+        case kStats:
+            s.stats = true;
+            break;
         case ':':
             return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
         default:
@@ -234,11 +248,11 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
     const bool packSource = !s.fromDir.empty() || !s.photosDir.empty();
     const bool pairSource = !s.photo.empty();
     const int modes = !s.output.empty() + !s.pairStem.empty() + s.check + !s.previewPath.empty() +
-                      s.listThemes + !s.suggest.empty() + s.checkPair;
+                      s.listThemes + !s.suggest.empty() + s.checkPair + s.stats;
     if (modes != 1) {
         return UsageError(
             "give exactly one of --output, --pair, --check, --check-pair, --suggest, --preview, "
-            "--list-themes");
+            "--list-themes, --stats");
     }
     if (!s.fromDir.empty() + !s.photosDir.empty() + pairSource > 1) {
         return UsageError("give one of --from, --photos, --photo");
@@ -247,7 +261,7 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
         return UsageError("--from and --photos make a pack: give -o NAME.zor");
     if (pairSource && s.pairStem.empty()) return UsageError("--photo makes a pair: give --pair STEM");
     const bool readsInputs = s.check || !s.previewPath.empty() || s.checkPair;
-    if (readsInputs == s.inputs.empty()) {
+    if (!s.stats && readsInputs == s.inputs.empty()) {
         return UsageError(s.inputs.empty() ? "name the file to read"
                                            : "unexpected argument '" + s.inputs[0] + "'");
     }
@@ -360,6 +374,42 @@ int Check(const Settings& s) {
     }
     return all ? kExitOk : kExitFailure;
 }
+// Builds each pack of the lists (or the one the options ask for) and prints its figures, then those of
+// all packs together.
+int Stats(const Settings& s) {
+    std::vector<NamedRequest> rows;
+    std::string error;
+    for (const std::string& path : s.inputs) {
+        std::ifstream in(path);
+        if (!in || !ReadPackList(in, rows, error)) {
+            std::cerr << "zor_packgen: " << path << ": " << (in ? error : "cannot read") << "\n";
+            return kExitFailure;
+        }
+    }
+    if (s.inputs.empty()) rows.push_back({"pack", s.request});
+    std::vector<PictureStats> all, byStars[kMaxDifficulty + 1];
+    for (const NamedRequest& row : rows) {
+        std::vector<PictureStats> pictures;
+        std::vector<uint8_t> archive;
+        const auto measure = [&](const std::string&, const GeneratedPair& pair) {
+            pictures.push_back(MeasurePair(pair));
+        };
+        if (!BuildPack(row.request, measure, archive, error)) {
+            std::cerr << "zor_packgen: " << row.stem << ": " << error << "\n";
+            return kExitFailure;
+        }
+        PrintStats(std::cout, row.stem + " (" + std::to_string(row.request.difficulty) + " stars)", pictures);
+        all.insert(all.end(), pictures.begin(), pictures.end());
+        byStars[row.request.difficulty].insert(byStars[row.request.difficulty].end(), pictures.begin(),
+                                               pictures.end());
+    }
+    if (rows.size() < 2) return kExitOk;
+    for (int stars = kMinDifficulty; stars <= kMaxDifficulty; ++stars) {
+        if (!byStars[stars].empty()) PrintStats(std::cout, std::to_string(stars) + " stars", byStars[stars]);
+    }
+    PrintStats(std::cout, "all", all);
+    return kExitOk;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -372,6 +422,7 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (settings.check) return Check(settings);
+    if (settings.stats) return Stats(settings);
     if (!settings.previewPath.empty()) {
         std::string error;
         if (!WritePreview(settings.inputs[0], settings.previewPath, settings.scale, error)) {
