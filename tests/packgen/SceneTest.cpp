@@ -9,7 +9,7 @@
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/KindTable.h"
 #include "tools/packgen/PackList.h"
-#include "tools/packgen/PairLayout.h"
+#include "tools/pairs/PairLayout.h"
 #include "tools/packgen/Renderer.h"
 #include "tools/packgen/SceneComposer.h"
 #include "tools/packgen/Theme.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "tools/packgen/JpegIo.h"
-#include "tools/packgen/Verifier.h"
+#include "tools/pairs/Verifier.h"
 
 namespace {
 using namespace pair_layout;

@@ -6,7 +6,7 @@
 
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/PairGenerator.h"
-#include "tools/packgen/RgbImage.h"
+#include "tools/pairs/RgbImage.h"
 
 // Figures that tell how much there is to search in a pair and how hard its differences are.
 namespace pack_stats {
