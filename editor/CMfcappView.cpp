@@ -116,14 +116,21 @@ bool CMfcappView::CheckPair() {
 bool CMfcappView::SuggestRects() {
     if (!RequirePair()) return false;
     const std::vector<MapRect> found = SuggestRectangles(StagePicture(m_picture));
-    if (found.empty()) Show("The two pictures do not differ: nothing to suggest.");
-    for (int k = 0; k < kRects; ++k) {
-        const MapRect r = k < int(found.size()) ? found[k] : MapRect{};
-        m_rects[k] = k < int(found.size()) ? ViewRect{Shift(r.left, m_origin.x), Shift(r.top, m_origin.y),
-                                                      Shift(r.right, m_origin.x), Shift(r.bottom, m_origin.y)}
-                                           : ViewRect{};
+    if (found.empty()) {
+        // The rectangles already drawn stay: an author may have marked what the finder cannot see.
+        Show(kNothingDiffers);
+        return true;
     }
-    m_active = found.empty() ? kRects - 1 : int(found.size()) - 1;
+    for (int k = 0; k < kRects; ++k) {
+        if (k >= int(found.size())) {
+            m_rects[k] = {};
+            continue;
+        }
+        const MapRect& r = found[k];
+        m_rects[k] = {Shift(r.left, m_origin.x), Shift(r.top, m_origin.y), Shift(r.right, m_origin.x),
+                      Shift(r.bottom, m_origin.y)};
+    }
+    m_active = int(found.size()) - 1;
     m_strayRects.clear();
     return true;
 }

@@ -30,6 +30,7 @@ class CMfcappView : private PictureHolder {
     static constexpr int kRects = 5;
     static constexpr int kOrigin = 20; // the picture's top-left pixel lies at (20, 20) in the view
     static constexpr const char* kCaption = "mfcapp";
+    static constexpr const char* kNothingDiffers = "The two pictures do not differ: nothing to suggest.";
     static constexpr const char* kNotAPair = "Check and Suggest work on a 640 x 480 pair picture";
     // Camera photos open: up to 8192 x 8192 pixels (192 MiB), as for BMP and GIF; beyond, "too large".
     static constexpr JpegFile::Limits kPictureLimits{65535, kMaxPicturePixels};
@@ -71,7 +72,8 @@ class CMfcappView : private PictureHolder {
     // Check runs the fairness verifier on the five rectangles, shows its report and keeps the stray places.
     bool CheckPair();
     // Fills the five slots with the rectangles found around the differences, the plainest first; slots left
-    // over are emptied and the next drag takes the first of them.
+    // over are emptied and the next drag takes the first of them. When nothing differs, kNothingDiffers is
+    // shown and the rectangles stay.
     bool SuggestRects();
     // Shows or hides the tint of every differing pixel; the tint stays off on a picture that is not a pair.
     void ShowDifferences(bool on);

@@ -140,6 +140,24 @@ class PairToolsTest : public QObject {
         QCOMPARE(view->m_active, 0);
     }
 
+    // A pair whose halves agree: nothing to suggest, the author's rectangles stay, and Check says the
+    // rectangles hold no difference.
+    void identicalHalvesKeepTheDrawnRectangles() {
+        const std::vector<uint8_t> pixels(640 * 480 * 3, 120);
+        const std::vector<uint8_t> jpeg = EncodeJpeg(pixels, 640, 480, 3, JCS_RGB, 90);
+        std::ofstream("same.jpg", std::ios::binary)
+            .write(reinterpret_cast<const char*>(jpeg.data()), std::streamsize(jpeg.size()));
+        QVERIFY(view->LoadPictureJpeg("same.jpg"));
+        view->m_rects[3] = {60, 60, 100, 100};
+        const auto rects = view->m_rects;
+        QVERIFY(view->SuggestRects());
+        QCOMPARE(log.lines, std::vector<std::string>{std::string("mfcapp|") + CMfcappView::kNothingDiffers});
+        QCOMPARE(view->m_rects, rects);
+        QVERIFY(view->CheckPair());
+        QVERIFY(StartsWith(log.lines.back(), "mfcapp|The pair is not fair.\n"));
+        QVERIFY(view->m_strayRects.empty());
+    }
+
     void otherPictureSizesAreRefusedWithAMessage_data() {
         QTest::addColumn<bool>("withPicture");
         QTest::newRow("40x30") << true;
