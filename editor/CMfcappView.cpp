@@ -63,11 +63,14 @@ bool CMfcappView::LoadMap() {
     for (int k = 0; k < kRects; ++k) {
         const MapRect& r = map[k];
         // Records a short file does not hold whole are empty rectangles.
-        m_rects[k] = k < complete ? ViewRect{Shift(r.left, m_origin.x), Shift(r.top, m_origin.y),
-                                             Shift(r.right, m_origin.x), Shift(r.bottom, m_origin.y)}
-                                  : ViewRect{};
+        m_rects[k] = k < complete ? InView(r) : ViewRect{};
     }
     return true;
+}
+
+ViewRect CMfcappView::InView(const MapRect& r) const {
+    return {Shift(r.left, m_origin.x), Shift(r.top, m_origin.y), Shift(r.right, m_origin.x),
+            Shift(r.bottom, m_origin.y)};
 }
 
 MapRecords CMfcappView::PictureRects() const {
@@ -121,15 +124,7 @@ bool CMfcappView::SuggestRects() {
         Show(kNothingDiffers);
         return true;
     }
-    for (int k = 0; k < kRects; ++k) {
-        if (k >= int(found.size())) {
-            m_rects[k] = {};
-            continue;
-        }
-        const MapRect& r = found[k];
-        m_rects[k] = {Shift(r.left, m_origin.x), Shift(r.top, m_origin.y), Shift(r.right, m_origin.x),
-                      Shift(r.bottom, m_origin.y)};
-    }
+    for (int k = 0; k < kRects; ++k) m_rects[k] = k < int(found.size()) ? InView(found[k]) : ViewRect{};
     m_active = int(found.size()) - 1;
     m_strayRects.clear();
     return true;

@@ -89,6 +89,7 @@ class CMfcappView : private PictureHolder {
     void RightDown(int x, int y);
 
   private:
+    ViewRect InView(const MapRect& r) const; // a record in picture pixels as a view rectangle
     bool RequirePair();
     // A new picture or new rectangles make the last check's stray places stale.
     void PictureChanged();
