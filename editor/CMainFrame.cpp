@@ -80,6 +80,21 @@ void CMainFrame::BuildMenus() {
     QAction* testItem = menuBar()->addAction(test->text(), this, &CMainFrame::TestMap);
     testItem->setObjectName("testItem");
     testItem->setStatusTip(test->statusTip());
+    QAction* check = AddCommand("checkPair", "&Check pair \t<F7>", "Check the five rectangles of the pair",
+                                "Check pair", &CMainFrame::CheckPair);
+    check->setShortcut(QKeySequence(Qt::Key_F7));
+    QAction* suggest = AddCommand("suggestRects", "S&uggest rectangles \t<F8>",
+                                  "Fill the five rectangles where the pictures differ", "Suggest rectangles",
+                                  &CMainFrame::SuggestRects);
+    suggest->setShortcut(QKeySequence(Qt::Key_F8));
+    differences_ = AddCommand("showDifferences", "Show &differences \t<F9>", "Tint the pixels that differ",
+                              "Show differences", &CMainFrame::ToggleDifferences);
+    differences_->setCheckable(true);
+    differences_->setShortcut(QKeySequence(Qt::Key_F9));
+    QMenu* tools = menuBar()->addMenu("T&ools");
+    tools->addAction(check);
+    tools->addAction(suggest);
+    tools->addAction(differences_);
     QMenu* help = menuBar()->addMenu("Help");
     help->addAction(www);
     help->addAction(about);
@@ -127,6 +142,7 @@ void CMainFrame::OpenPicture() {
         view_.OpenPicture(QFile::encodeName(dialog.selectedFiles().front()).toStdString());
         QApplication::restoreOverrideCursor();
     }
+    differences_->setChecked(view_.m_showDifferences); // another picture may not be a pair
     viewWidget_->update();
 }
 
@@ -163,6 +179,24 @@ QString CMainFrame::homePage() const {
 
 void CMainFrame::VisitHomePage() {
     QDesktopServices::openUrl(QUrl(homePage()));
+}
+
+void CMainFrame::CheckPair() {
+    view_.CheckPair();
+    viewWidget_->update();
+}
+
+void CMainFrame::SuggestRects() {
+    view_.SuggestRects();
+    viewWidget_->update();
+}
+
+void CMainFrame::ToggleDifferences() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    view_.ShowDifferences(differences_->isChecked());
+    QApplication::restoreOverrideCursor();
+    differences_->setChecked(view_.m_showDifferences);
+    viewWidget_->update();
 }
 
 void CMainFrame::About() {

@@ -7,7 +7,8 @@ class QAction;
 class ViewWidget;
 
 // The editor's main window: 800 x 600 at (0, 0), fixed size, caption "mfcapp"; the menu, the toolbar and
-// the keys, each command handled on the view's data; a status bar with prompts and the lock panes.
+// the keys, each command handled on the view's data (the Tools menu checks and suggests rectangles); a status
+// bar with prompts and the lock panes.
 class CMainFrame : public QMainWindow {
   public:
     static constexpr int kWidth = 800;
@@ -28,6 +29,9 @@ class CMainFrame : public QMainWindow {
     void Print();
     void VisitHomePage();
     void About();
+    void CheckPair();
+    void SuggestRects();
+    void ToggleDifferences();
 
   private:
     QAction* AddCommand(const char* name, const QString& text, const char* prompt, const char* tip,
@@ -39,4 +43,5 @@ class CMainFrame : public QMainWindow {
     CMfcappView& view_;
     QString programDir_;
     ViewWidget* viewWidget_;
+    QAction* differences_ = nullptr;
 };

@@ -8,7 +8,10 @@
 #include "common/MapFile.h"
 #include "common/MapPath.h"
 #include "editor/GameLauncher.h"
+#include "editor/PairPicture.h"
 #include "platform/MessageBox.h"
+#include "tools/pairs/DifferenceFinder.h"
+#include "tools/pairs/Verifier.h"
 
 namespace {
 constexpr const char* kStartupPicture = "sample.jpg";
@@ -49,6 +52,7 @@ bool CMfcappView::OpenPicture(const std::string& path) {
 
 bool CMfcappView::LoadMap() {
     m_origin = {};
+    m_strayRects.clear();
     std::vector<uint8_t> bytes;
     if (!ReadMapFile(m_mapPath, bytes)) {
         Show("mapfile open error...");
@@ -59,20 +63,28 @@ bool CMfcappView::LoadMap() {
     for (int k = 0; k < kRects; ++k) {
         const MapRect& r = map[k];
         // Records a short file does not hold whole are empty rectangles.
-        m_rects[k] = k < complete ? ViewRect{Shift(r.left, m_origin.x), Shift(r.top, m_origin.y),
-                                             Shift(r.right, m_origin.x), Shift(r.bottom, m_origin.y)}
-                                  : ViewRect{};
+        m_rects[k] = k < complete ? InView(r) : ViewRect{};
     }
     return true;
 }
 
-bool CMfcappView::SaveMap() {
+ViewRect CMfcappView::InView(const MapRect& r) const {
+    return {Shift(r.left, m_origin.x), Shift(r.top, m_origin.y), Shift(r.right, m_origin.x),
+            Shift(r.bottom, m_origin.y)};
+}
+
+MapRecords CMfcappView::PictureRects() const {
     MapRecords map;
     for (int k = 0; k < kRects; ++k) {
         const ViewRect& r = m_rects[k];
         map[k] = {Shift(r.left, -m_origin.x), Shift(r.top, -m_origin.y), Shift(r.right, -m_origin.x),
                   Shift(r.bottom, -m_origin.y)};
     }
+    return map;
+}
+
+bool CMfcappView::SaveMap() {
+    const MapRecords map = PictureRects();
     std::string error;
     if (!WriteMapFile(m_mapPath, map, error)) {
         Show("mapfile write error...");
@@ -88,8 +100,53 @@ void CMfcappView::TestMap(const std::string& programDir) {
     if (error != 0) Show("ZOR.EXE Open error " + std::to_string(error));
 }
 
+bool CMfcappView::RequirePair() {
+    if (IsPairPicture(m_picture)) return true;
+    Show(std::string(kNotAPair) + " (this one is " + std::to_string(m_picture.m_width) + " x " +
+         std::to_string(m_picture.m_height) + ").");
+    return false;
+}
+
+bool CMfcappView::CheckPair() {
+    m_strayRects.clear();
+    if (!RequirePair()) return false;
+    const PairReport report = VerifyPair(StagePicture(m_picture), PictureRects());
+    m_strayRects = report.strayRects;
+    Show(std::string(report.Ok() ? "The pair is fair.\n" : "The pair is not fair.\n") + report.Summary());
+    return true;
+}
+
+bool CMfcappView::SuggestRects() {
+    if (!RequirePair()) return false;
+    const std::vector<MapRect> found = SuggestRectangles(StagePicture(m_picture));
+    if (found.empty()) {
+        // The rectangles already drawn stay: an author may have marked what the finder cannot see.
+        Show(kNothingDiffers);
+        return true;
+    }
+    for (int k = 0; k < kRects; ++k) m_rects[k] = k < int(found.size()) ? InView(found[k]) : ViewRect{};
+    m_active = int(found.size()) - 1;
+    m_strayRects.clear();
+    return true;
+}
+
+void CMfcappView::ShowDifferences(bool on) {
+    m_differences.clear();
+    m_showDifferences = on && RequirePair();
+    if (m_showDifferences) m_differences = FindDifferingPixels(StagePicture(m_picture));
+}
+
+void CMfcappView::PictureChanged() {
+    m_strayRects.clear();
+    m_differences.clear();
+    m_showDifferences = m_showDifferences && IsPairPicture(m_picture);
+    if (m_showDifferences) m_differences = FindDifferingPixels(StagePicture(m_picture));
+}
+
 bool CMfcappView::LoadPictureJpeg(const std::string& path) {
-    return m_picture.LoadJpeg(path.c_str(), kPictureLimits);
+    const bool loaded = m_picture.LoadJpeg(path.c_str(), kPictureLimits);
+    PictureChanged();
+    return loaded;
 }
 
 // A failed read shows the reader's text and keeps the previous picture.
@@ -101,12 +158,16 @@ bool CMfcappView::LoadPictureGif(const std::string& path) {
         Show(gif.m_errorText);
         return false;
     }
-    return m_picture.TakePackedRgb(std::move(packed), width, height);
+    const bool loaded = m_picture.TakePackedRgb(std::move(packed), width, height);
+    PictureChanged();
+    return loaded;
 }
 
 // The reader shows its own messages; a file it refuses leaves the previous picture.
 bool CMfcappView::LoadPictureBmp(const std::string& path) {
-    return LoadBmp(path.c_str(), *this) && m_picture.m_pImage;
+    const bool loaded = LoadBmp(path.c_str(), *this) && m_picture.m_pImage;
+    PictureChanged();
+    return loaded;
 }
 
 void CMfcappView::ReplacePixels(uint32_t width, uint32_t height, std::unique_ptr<uint8_t[]> packedBgr) {
@@ -123,6 +184,7 @@ void CMfcappView::LeftDown(int x, int y) {
     m_active = m_active + 1 > kRects - 1 ? 0 : m_active + 1;
     m_dragging = 1;
     m_rects[m_active] = {x, y, x, y};
+    m_strayRects.clear();
 }
 
 bool CMfcappView::MouseMove(int x, int y) {
@@ -139,5 +201,8 @@ void CMfcappView::LeftUp() {
 
 void CMfcappView::RightDown(int x, int y) {
     for (ViewRect& r : m_rects)
-        if (r.Contains(x, y)) r = {};
+        if (r.Contains(x, y)) {
+            r = {};
+            m_strayRects.clear();
+        }
 }

@@ -2,11 +2,13 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "codecs/JpegFile.h"
 #include "codecs/PictureHolder.h"
 #include "codecs/PictureLimits.h"
 #include "codecs/RgbPicture.h"
+#include "common/MapFile.h"
 
 class MessageBox;
 
@@ -28,6 +30,8 @@ class CMfcappView : private PictureHolder {
     static constexpr int kRects = 5;
     static constexpr int kOrigin = 20; // the picture's top-left pixel lies at (20, 20) in the view
     static constexpr const char* kCaption = "mfcapp";
+    static constexpr const char* kNothingDiffers = "The two pictures do not differ: nothing to suggest.";
+    static constexpr const char* kNotAPair = "Check and Suggest work on a 640 x 480 pair picture";
     // Camera photos open: up to 8192 x 8192 pixels (192 MiB), as for BMP and GIF; beyond, "too large".
     static constexpr JpegFile::Limits kPictureLimits{65535, kMaxPicturePixels};
 
@@ -41,6 +45,12 @@ class CMfcappView : private PictureHolder {
     int m_active = 0;
     int m_dragging = 0;
     std::string m_mapPath = "sample.map";
+    // Where the last check found the pictures differing outside every rectangle (picture coordinates);
+    // kept until the rectangles change or another picture opens.
+    std::vector<MapRect> m_strayRects;
+    // While shown: one byte per pixel of the 300 x 400 left picture, 1 where the right picture differs.
+    bool m_showDifferences = false;
+    std::vector<uint8_t> m_differences;
 
     // Start-up in the current directory: "sample.jpg", then "sample.map"; either may be missing.
     void LoadStartup();
@@ -55,6 +65,19 @@ class CMfcappView : private PictureHolder {
     // Saves, then starts `zor` on the map path (found in programDir, else on PATH) without waiting.
     void TestMap(const std::string& programDir);
 
+    // The five rectangles in picture pixels, as they are saved.
+    MapRecords PictureRects() const;
+
+    // The pair tools work on a 640 x 480 picture; on any other they show kNotAPair and do nothing (false).
+    // Check runs the fairness verifier on the five rectangles, shows its report and keeps the stray places.
+    bool CheckPair();
+    // Fills the five slots with the rectangles found around the differences, the plainest first; slots left
+    // over are emptied and the next drag takes the first of them. When nothing differs, kNothingDiffers is
+    // shown and the rectangles stay.
+    bool SuggestRects();
+    // Shows or hides the tint of every differing pixel; the tint stays off on a picture that is not a pair.
+    void ShowDifferences(bool on);
+
     bool LoadPictureJpeg(const std::string& path);
     bool LoadPictureGif(const std::string& path);
     bool LoadPictureBmp(const std::string& path);
@@ -66,6 +89,10 @@ class CMfcappView : private PictureHolder {
     void RightDown(int x, int y);
 
   private:
+    ViewRect InView(const MapRect& r) const; // a record in picture pixels as a view rectangle
+    bool RequirePair();
+    // A new picture or new rectangles make the last check's stray places stale.
+    void PictureChanged();
     void Show(const std::string& text);
     // The BMP reader's new picture: packed bottom-up blue-green-red rows, padded here.
     void ReplacePixels(uint32_t width, uint32_t height, std::unique_ptr<uint8_t[]> packedBgr) override;

@@ -86,14 +86,18 @@ class EditorWindowTest : public QObject {
         QCOMPARE(frame->minimumSize(), frame->maximumSize());
         QVERIFY(!(frame->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         const QList<QAction*> top = frame->menuBar()->actions();
-        QCOMPARE(top.size(), 3);
+        QCOMPARE(top.size(), 4);
         QCOMPARE(top[0]->text(), QString("&File"));
         QCOMPARE(ItemTexts(top[0]->menu()),
                  (std::vector<QString>{"&Save \t<F2>", "&Open \t<F3>", "&Reflash \t<F5>", "E&xit \t<ESC>"}));
         QCOMPARE(top[1]->text(), QString("&Test"));
         QVERIFY(top[1]->icon().isNull());
-        QCOMPARE(top[2]->text(), QString("Help"));
-        QCOMPARE(ItemTexts(top[2]->menu()), (std::vector<QString>{"WWW", "About"}));
+        QCOMPARE(top[2]->text(), QString("T&ools"));
+        QCOMPARE(ItemTexts(top[2]->menu()),
+                 (std::vector<QString>{"&Check pair \t<F7>", "S&uggest rectangles \t<F8>",
+                                       "Show &differences \t<F9>"}));
+        QCOMPARE(top[3]->text(), QString("Help"));
+        QCOMPARE(ItemTexts(top[3]->menu()), (std::vector<QString>{"WWW", "About"}));
 
         QStringList buttons;
         for (QAction* a : frame->findChild<QToolBar*>("toolbar")->actions()) {
