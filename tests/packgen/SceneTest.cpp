@@ -9,10 +9,10 @@
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/KindTable.h"
 #include "tools/packgen/PackList.h"
-#include "tools/pairs/PairLayout.h"
 #include "tools/packgen/Renderer.h"
 #include "tools/packgen/SceneComposer.h"
 #include "tools/packgen/Theme.h"
+#include "tools/pairs/PairLayout.h"
 
 namespace {
 constexpr int kMinObjects = 25;
