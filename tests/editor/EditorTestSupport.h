@@ -3,12 +3,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
+#include <QObject>
+
+#include "codecs/CodecMessages.h"
+#include "editor/CMfcappView.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/MessageLog.h"
 #include "tests/support/TestFiles.h"
 
 // Runs a test inside a scratch directory, as the editor works in its current directory.
@@ -23,6 +29,27 @@ class InScratchDir {
   private:
     TempDir dir_;
     std::filesystem::path previous_;
+};
+
+// What every editor test starts from: a scratch working directory, a fresh view model whose messages (and
+// the codecs') are logged. Test classes call StartView() from init() and EndView() from cleanup().
+class EditorTestBase : public QObject {
+  protected:
+    void StartView() {
+        scratch = std::make_unique<InScratchDir>();
+        log.lines.clear();
+        SetCodecMessageBox(&log);
+        view = std::make_unique<CMfcappView>(log);
+    }
+    void EndView() {
+        view.reset();
+        SetCodecMessageBox(nullptr);
+        scratch.reset();
+    }
+
+    std::unique_ptr<InScratchDir> scratch;
+    MessageLog log;
+    std::unique_ptr<CMfcappView> view;
 };
 
 inline void WriteText(const std::string& path, const std::string& text) {

@@ -51,12 +51,9 @@ std::vector<QString> ItemTexts(QMenu* menu) {
 }
 } // namespace
 
-class EditorWindowTest : public QObject {
+class EditorWindowTest : public EditorTestBase {
     Q_OBJECT
 
-    std::unique_ptr<InScratchDir> scratch;
-    MessageLog log;
-    std::unique_ptr<CMfcappView> view;
     std::unique_ptr<CMainFrame> frame;
 
     void Open(const std::string& programDir = "") {
@@ -66,17 +63,10 @@ class EditorWindowTest : public QObject {
     }
 
   private Q_SLOTS:
-    void init() {
-        scratch = std::make_unique<InScratchDir>();
-        log.lines.clear();
-        SetCodecMessageBox(&log);
-        view = std::make_unique<CMfcappView>(log);
-    }
+    void init() { StartView(); }
     void cleanup() {
         frame.reset();
-        view.reset();
-        SetCodecMessageBox(nullptr);
-        scratch.reset();
+        EndView();
     }
 
     void frameIsFixedAt800By600WithTheMenusAndToolbar() {

@@ -53,12 +53,8 @@ bool StartsWith(const std::string& text, const std::string& start) {
 }
 } // namespace
 
-class PairToolsTest : public QObject {
+class PairToolsTest : public EditorTestBase {
     Q_OBJECT
-
-    std::unique_ptr<InScratchDir> scratch;
-    MessageLog log;
-    std::unique_ptr<CMfcappView> view;
 
     // The bundled sample pair in the current directory, opened as at start-up.
     bool OpenSample() {
@@ -71,17 +67,8 @@ class PairToolsTest : public QObject {
     }
 
   private Q_SLOTS:
-    void init() {
-        scratch = std::make_unique<InScratchDir>();
-        log.lines.clear();
-        SetCodecMessageBox(&log);
-        view = std::make_unique<CMfcappView>(log);
-    }
-    void cleanup() {
-        view.reset();
-        SetCodecMessageBox(nullptr);
-        scratch.reset();
-    }
+    void init() { StartView(); }
+    void cleanup() { EndView(); }
 
     void checkPassesTheSamplePair() {
         if (!OpenSample()) QSKIP("no built data directory");

@@ -36,25 +36,12 @@ std::vector<uint8_t> Le32s(std::initializer_list<int32_t> values) {
 }
 } // namespace
 
-class ViewDataTest : public QObject {
+class ViewDataTest : public EditorTestBase {
     Q_OBJECT
 
-    std::unique_ptr<InScratchDir> scratch;
-    MessageLog log;
-    std::unique_ptr<CMfcappView> view;
-
   private Q_SLOTS:
-    void init() {
-        scratch = std::make_unique<InScratchDir>();
-        log.lines.clear();
-        SetCodecMessageBox(&log);
-        view = std::make_unique<CMfcappView>(log);
-    }
-    void cleanup() {
-        view.reset();
-        SetCodecMessageBox(nullptr);
-        scratch.reset();
-    }
+    void init() { StartView(); }
+    void cleanup() { EndView(); }
 
     void slotsAreUsedInTurnFromSlotOne() {
         Drag(*view, 30, 30, 40, 40);
