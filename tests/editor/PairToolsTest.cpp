@@ -13,6 +13,7 @@
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/support/JpegEncode.h"
 #include "tests/support/MessageLog.h"
+#include "tools/pairs/DifferenceFinder.h"
 
 namespace fs = std::filesystem;
 
@@ -30,14 +31,6 @@ void PlantDifference(RgbPicture& picture, const MapRect& place) {
                          size_t(x + kRightOffset) * 3;
             for (int c = 0; c < 3; ++c) p[c] = uint8_t(255 - p[c]);
         }
-}
-
-double Overlap(const MapRect& a, const MapRect& b) {
-    const int w = std::min(a.right, b.right) - std::max(a.left, b.left) + 1;
-    const int h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top) + 1;
-    if (w <= 0 || h <= 0) return 0;
-    const auto area = [](const MapRect& r) { return double(r.right - r.left + 1) * (r.bottom - r.top + 1); };
-    return w * h / (area(a) + area(b) - w * h);
 }
 
 QImage Paint(const CMfcappView& view) {
@@ -114,7 +107,7 @@ class PairToolsTest : public EditorTestBase {
         const MapRecords suggested = view->PictureRects();
         for (const MapRect& t : truth) {
             double best = 0;
-            for (const MapRect& s : suggested) best = std::max(best, Overlap(t, s));
+            for (const MapRect& s : suggested) best = std::max(best, IntersectionOverUnion(t, s));
             QVERIFY2(best >= 0.5, QByteArray::number(t.left) + "," + QByteArray::number(t.top));
         }
         // Slots hold view coordinates, 20 pixels from the picture's.

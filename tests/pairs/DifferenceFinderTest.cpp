@@ -11,14 +11,6 @@ namespace {
 using namespace pair_layout;
 constexpr int kNoisyQuality = 75; // well below the packs' quality
 
-double Overlap(const MapRect& a, const MapRect& b) {
-    const int w = std::min(a.right, b.right) - std::max(a.left, b.left) + 1;
-    const int h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top) + 1;
-    if (w <= 0 || h <= 0) return 0;
-    const auto area = [](const MapRect& r) { return double(r.right - r.left + 1) * (r.bottom - r.top + 1); };
-    return w * h / (area(a) + area(b) - w * h);
-}
-
 bool Intersect(const MapRect& a, const MapRect& b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
@@ -74,7 +66,7 @@ TEST(Suggest, FindsEveryDifferenceOfAGeneratedPairFromItsJpeg) {
     ExpectFairShapes(suggested);
     for (const MapRect& truth : pair.map) {
         double best = 0;
-        for (const MapRect& s : suggested) best = std::max(best, Overlap(s, truth));
+        for (const MapRect& s : suggested) best = std::max(best, IntersectionOverUnion(s, truth));
         EXPECT_GE(best, 0.5) << truth.left << "," << truth.top;
     }
     // The suggestion is a fair map of the pair.

@@ -151,6 +151,31 @@ void Waves(cairo_t* cr, Rng& rng, double y0, double y1, int count) {
     }
     cairo_stroke(cr);
 }
+
+// A sea from the horizon down to the beach line with its waves, and sand below a gently curving shore.
+struct Shore {
+    Rgb seaTop, seaBottom;
+    double wavesBelowHorizon;
+    int waves;
+    double swell, swellFrequency;
+    Rgb sand;
+    double specklesBelowBeach;
+    Rgb speckle;
+    int speckles;
+};
+
+void SeaAndBeach(cairo_t* cr, Rng& rng, double horizon, double beach, const Shore& shore) {
+    Gradient(cr, horizon, beach + 4, shore.seaTop, shore.seaBottom);
+    Waves(cr, rng, horizon + shore.wavesBelowHorizon, beach - 4, shore.waves);
+    cairo_move_to(cr, 0, beach);
+    for (int x = 0; x <= kW; x += 10)
+        cairo_line_to(cr, x, beach + shore.swell * std::sin(x * shore.swellFrequency));
+    cairo_line_to(cr, kW, kH), cairo_line_to(cr, 0, kH);
+    cairo_close_path(cr);
+    SetColour(cr, shore.sand);
+    cairo_fill(cr);
+    Speckles(cr, rng, beach + shore.specklesBelowBeach, kH, shore.speckle, shore.speckles, 0.8, 1.8);
+}
 } // namespace
 
 void PaintParkBackground(cairo_t* cr, Rng& rng, double horizon) {
@@ -174,15 +199,8 @@ void PaintParkBackground(cairo_t* cr, Rng& rng, double horizon) {
 void PaintSeasideBackground(cairo_t* cr, Rng& rng, double horizon) {
     Sky(cr, rng, horizon);
     const double beach = horizon + rng.Real(45, 70);
-    Gradient(cr, horizon, beach + 4, {40, 120, 190}, {90, 190, 215});
-    Waves(cr, rng, horizon + 6, beach - 4, 26);
-    cairo_move_to(cr, 0, beach);
-    for (int x = 0; x <= kW; x += 10) cairo_line_to(cr, x, beach + 5 * std::sin(x * 0.05));
-    cairo_line_to(cr, kW, kH), cairo_line_to(cr, 0, kH);
-    cairo_close_path(cr);
-    SetColour(cr, {240, 215, 160});
-    cairo_fill(cr);
-    Speckles(cr, rng, beach + 10, kH, {195, 160, 100}, 400, 0.8, 1.8);
+    SeaAndBeach(cr, rng, horizon, beach,
+                {{40, 120, 190}, {90, 190, 215}, 6, 26, 5, 0.05, {240, 215, 160}, 10, {195, 160, 100}, 400});
 }
 
 void PaintStreetBackground(cairo_t* cr, Rng& rng, double horizon) {
@@ -455,14 +473,7 @@ void PaintBeachPartyBackground(cairo_t* cr, Rng& rng, double horizon) {
     static constexpr Rgb kTops[] = {{250, 150, 90}, {240, 120, 110}, {200, 120, 170}};
     Gradient(cr, 0, horizon + 2, rng.Pick(kTops), {255, 215, 140});
     const double beach = horizon + rng.Real(35, 55);
-    Gradient(cr, horizon, beach + 4, {60, 110, 170}, {110, 170, 200});
-    Waves(cr, rng, horizon + 5, beach - 4, 22);
-    cairo_move_to(cr, 0, beach);
-    for (int x = 0; x <= kW; x += 10) cairo_line_to(cr, x, beach + 4 * std::sin(x * 0.06));
-    cairo_line_to(cr, kW, kH), cairo_line_to(cr, 0, kH);
-    cairo_close_path(cr);
-    SetColour(cr, {240, 210, 160});
-    cairo_fill(cr);
-    Speckles(cr, rng, beach + 8, kH, {185, 150, 100}, 420, 0.8, 1.8);
+    SeaAndBeach(cr, rng, horizon, beach,
+                {{60, 110, 170}, {110, 170, 200}, 5, 22, 4, 0.06, {240, 210, 160}, 8, {185, 150, 100}, 420});
     Speckles(cr, rng, 0, horizon - 40, {255, 245, 200}, 60, 0.8, 1.6);
 }

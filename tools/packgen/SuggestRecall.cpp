@@ -6,19 +6,6 @@
 #include "tools/packgen/PackReader.h"
 #include "tools/pairs/DifferenceFinder.h"
 
-namespace {
-double IntersectionOverUnion(const MapRect& a, const MapRect& b) {
-    const int64_t w = std::min<int64_t>(a.right, b.right) - std::max<int64_t>(a.left, b.left) + 1;
-    const int64_t h = std::min<int64_t>(a.bottom, b.bottom) - std::max<int64_t>(a.top, b.top) + 1;
-    if (w <= 0 || h <= 0) return 0.0;
-    auto area = [](const MapRect& r) {
-        return (int64_t(r.right) - r.left + 1) * (int64_t(r.bottom) - r.top + 1);
-    };
-    const int64_t both = w * h;
-    return double(both) / double(area(a) + area(b) - both);
-}
-} // namespace
-
 bool MeasureSuggestRecall(const std::vector<std::string>& packPaths, SuggestRecall& recall,
                           std::string& error) {
     for (const std::string& path : packPaths) {

@@ -24,3 +24,7 @@ std::vector<uint8_t> FindDifferingPixels(const RgbImage& stage);
 // places where the pictures differ, the plainest first; nearby places are joined when there are more than
 // five. Empty when nothing differs or the stage picture is not 640x480.
 std::vector<MapRect> SuggestRectangles(const RgbImage& stage);
+
+// How well a suggested rectangle matches a true one: the area they share over the area they cover
+// together (0 when apart, 1 when equal), in 64 bits so that any stored values are safe.
+double IntersectionOverUnion(const MapRect& a, const MapRect& b);
