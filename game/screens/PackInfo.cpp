@@ -5,7 +5,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "platform/Cp949.h"
+#include "game/screens/Cp949Lines.h"
 
 namespace {
 constexpr uint8_t kDefaultStars = 3;
@@ -18,18 +18,6 @@ constexpr const char* kEnjoyText = "\xC1\xF1\xB0\xCC\xB0\xD4 \xB0\xD4\xC0\xD3\xC
                                    "\xC1\xF1\xB1\xE2\xBC\xBC\xBF\xA9";
 constexpr const char* kPackExtension = ".zor";
 constexpr const char* kInfoExtension = ".dat";
-
-// The longest start of a code page 949 text within `limit` bytes that does not end inside a character.
-size_t Cp949Prefix(const std::string& text, size_t limit) {
-    constexpr uint8_t kFirstLeadByte = 0x81;
-    size_t at = 0;
-    while (at < text.size()) {
-        const size_t next = at + (static_cast<uint8_t>(text[at]) >= kFirstLeadByte ? 2 : 1);
-        if (next > limit || next > text.size()) break;
-        at = next;
-    }
-    return at;
-}
 
 void SetField(CPackInfo::Field& field, const char* text, size_t length) {
     field.fill(0);
@@ -81,6 +69,6 @@ CPackInfo ReadPackInfo(const std::string& packFileName) {
         info = DecodePackInfo(bytes);
     }
     const std::string shown = Utf8ToCp949(packFileName);
-    SetField(info.fileName, shown.data(), Cp949Prefix(shown, CPackInfo::kFieldBytes - 1));
+    SetField(info.fileName, shown.data(), FitCp949(shown, CPackInfo::kFieldBytes - 1));
     return info;
 }
