@@ -108,9 +108,10 @@ bool ReadRows(ByteReader& in, const Header& h, const Palette& palette, uint8_t* 
     const uint64_t fileRowBytes = FileRowBytes(h);
     // Unpadded bottom-up true colour is the holder's layout already: one read.
     if (h.bits == 24 && fileRowBytes == rowBytes && !topDown) return in.Read(out, rowBytes * height);
-    std::vector<uint8_t> fileRow(h.bits == 24 ? 0 : size_t(fileRowBytes));
     // Rows of no pixels take no bytes: nothing to read however many the header counts.
-    for (uint32_t r = 0; r < height && rowBytes > 0; ++r) {
+    if (rowBytes == 0 || height == 0) return true;
+    std::vector<uint8_t> fileRow(h.bits == 24 ? 0 : size_t(fileRowBytes));
+    for (uint32_t r = 0; r < height; ++r) {
         uint8_t* row = out + rowBytes * (topDown ? height - 1 - r : r);
         if (h.bits == 24) {
             if (!in.Read(row, rowBytes) || !in.Skip(fileRowBytes - rowBytes)) return false;
@@ -128,9 +129,11 @@ bool Decode(ByteReader& in, PictureHolder& holder) {
     if (b != 'B' || m != 'M') return Fail(kNotBmp);
     Header h;
     if (!ReadHeader(in, h)) return Fail(kReadError);
+    // Compression is judged first, whatever the header size, as the 40-byte layout puts it: a 12-byte
+    // OS/2 header whose bytes there are not 0 is called compressed too.
+    if (h.compression != 0) return Fail(kCompressed);
     // Headers of another layout (the 12-byte OS/2 one) would make every later field meaningless.
     if (!KnownHeader(h.headerBytes)) return Fail(kBadHeader);
-    if (h.compression != 0) return Fail(kCompressed);
     if (int32_t(h.width) < 0) return Fail(kNotBmp);
     if (!KnownDepth(h.bits)) return Fail(kBadDepth);
     if (!in.Skip(h.headerBytes - kInfoHeaderBytes)) return Fail(kReadError);
@@ -148,7 +151,9 @@ bool Decode(ByteReader& in, PictureHolder& holder) {
     const uint32_t width = h.width;
     const uint32_t height = RowCount(h);
     const uint64_t pixels = uint64_t(width) * height;
-    if (pixels > kMaxPicturePixels) {
+    // A side of 0 pixels still counts as one, so that the other side is bounded as well: an empty
+    // picture 2^31 pixels wide would otherwise pass and be worked on row by row later.
+    if (uint64_t(std::max(width, 1u)) * std::max(height, 1u) > kMaxPicturePixels) {
         holder.ReplacePixels(width, height, nullptr);
         return Fail(kAllocFailed);
     }
@@ -163,6 +168,15 @@ bool Decode(ByteReader& in, PictureHolder& holder) {
     holder.ReplacePixels(width, height, std::move(pixelsOut));
     return true;
 }
+
+// Memory short of a row or of the holder's padded copy is the pixel buffer's failure too.
+bool DecodeOrOutOfMemory(ByteReader& in, PictureHolder& holder) {
+    try {
+        return Decode(in, holder);
+    } catch (const std::bad_alloc&) {
+        return Fail(kAllocFailed);
+    }
+}
 } // namespace
 
 bool LoadBmp(const char* path, PictureHolder& holder) {
@@ -170,12 +184,12 @@ bool LoadBmp(const char* path, PictureHolder& holder) {
     std::FILE* file = std::fopen(name.c_str(), "rb");
     if (!file) return Fail(kCantOpen + name);
     ByteReader in(file);
-    const bool loaded = Decode(in, holder);
+    const bool loaded = DecodeOrOutOfMemory(in, holder);
     std::fclose(file);
     return loaded;
 }
 
 bool LoadBmpFromMemory(const uint8_t* data, size_t size, PictureHolder& holder) {
     ByteReader in(data, size);
-    return Decode(in, holder);
+    return DecodeOrOutOfMemory(in, holder);
 }

@@ -11,8 +11,9 @@
 //   "Corrupt palette", "Read Error!" (the file ends early), "Unsupported BMP header\nGiving up" (a header
 //   other than the 40-byte one and its known larger versions), "Unsupported BMP depth\nGiving up" (16 and
 //   32 bits per pixel and the like): the holder is not touched.
-//   "Memory alloc Failed" (more than kMaxPicturePixels, or no memory): the holder gets the new sizes and
-//   null pixels.
+//   "Memory alloc Failed" (more than kMaxPicturePixels, a side of 0 counted as 1, or no memory): the
+//   holder gets the new sizes and null pixels.
+// Compression is judged before the header size, so a compressed file is called so whatever its header.
 // Top-down files (negative height) come out bottom-up like the others; palette indices past the file's
 // colour count give black. True when the holder received a new picture.
 bool LoadBmp(const char* path, PictureHolder& holder);

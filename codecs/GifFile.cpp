@@ -18,6 +18,7 @@ constexpr uint8_t kMapPresent = 0x80;
 constexpr uint8_t kInterlaced = 0x40;
 constexpr uint8_t kMapSizeBits = 0x07;
 constexpr uint32_t kBytesPerPixel = 3;
+constexpr const char* kOutOfMemory = "Out of Memory in GIFRead";
 constexpr int kScreenFlagsAt = 4;
 constexpr int kWidthAt = 4, kHeightAt = 6, kImageFlagsAt = 8;
 
@@ -94,7 +95,7 @@ std::unique_ptr<uint8_t[]> GifFile::GIFRead(const char* name, uint32_t* width, u
     std::FILE* file = std::fopen(name, "rb");
     if (!file) return Fail(std::string("Cant open GIF :\n") + name);
     ByteReader in(file);
-    std::unique_ptr<uint8_t[]> rgb = Read(in, name, width, height);
+    std::unique_ptr<uint8_t[]> rgb = ReadOrOutOfMemory(in, name, width, height);
     std::fclose(file);
     return rgb;
 }
@@ -102,7 +103,17 @@ std::unique_ptr<uint8_t[]> GifFile::GIFRead(const char* name, uint32_t* width, u
 std::unique_ptr<uint8_t[]> GifFile::GIFReadFromMemory(const uint8_t* data, size_t size, uint32_t* width,
                                                       uint32_t* height) {
     ByteReader in(data, size);
-    return Read(in, "", width, height);
+    return ReadOrOutOfMemory(in, "", width, height);
+}
+
+// A row's scratch values that cannot be had fail as the pixel buffer does.
+std::unique_ptr<uint8_t[]> GifFile::ReadOrOutOfMemory(ByteReader& in, const std::string& name,
+                                                      uint32_t* width, uint32_t* height) {
+    try {
+        return Read(in, name, width, height);
+    } catch (const std::bad_alloc&) {
+        return Fail(kOutOfMemory);
+    }
 }
 
 std::unique_ptr<uint8_t[]> GifFile::Read(ByteReader& in, const std::string& name, uint32_t* width,
@@ -140,7 +151,7 @@ std::unique_ptr<uint8_t[]> GifFile::ReadImage(ByteReader& in, uint32_t* width, u
     const uint64_t pixels = uint64_t(w) * h;
     std::unique_ptr<uint8_t[]> rgb(pixels > kMaxPicturePixels ? nullptr
                                                               : new (std::nothrow) uint8_t[pixels * 3]);
-    if (!rgb) return Fail("Out of Memory in GIFRead");
+    if (!rgb) return Fail(kOutOfMemory);
     const bool local = flags & kMapPresent;
     if (local && !ReadColorMap(in, flags, localMap_)) return Fail("Error reading GIF colormap\nGiving up");
     if (!DecodeImage(in, local ? localMap_ : globalMap_, w, h, flags & kInterlaced, rgb.get()))

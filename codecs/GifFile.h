@@ -32,6 +32,8 @@ class GifFile {
     };
 
   private:
+    std::unique_ptr<uint8_t[]> ReadOrOutOfMemory(ByteReader& in, const std::string& name, uint32_t* width,
+                                                 uint32_t* height);
     std::unique_ptr<uint8_t[]> Read(ByteReader& in, const std::string& name, uint32_t* width,
                                     uint32_t* height);
     std::unique_ptr<uint8_t[]> ReadImage(ByteReader& in, uint32_t* width, uint32_t* height);

@@ -79,8 +79,11 @@ bool LzwDecoder::DecodeCode() {
             first_[nextCode_] = first_[previous_];
             suffix_[nextCode_] = code == nextCode_ ? first_[previous_] : first_[code];
             ++nextCode_;
-            if (nextCode_ >= (1u << codeBits_) && codeBits_ < kMaxCodeBits) ++codeBits_;
         }
+        // The encoder adds an entry with every code it writes, the first after a clear included; the
+        // decoder learns that entry one code later, so it widens on the count of codes read, not on
+        // the entries it has made. Only code sizes 0 and 1 reach the width limit on the first code.
+        if (nextCode_ >= (1u << codeBits_) && codeBits_ < kMaxCodeBits) ++codeBits_;
         previous_ = uint16_t(code);
         for (uint32_t c = code; c != kNoCode; c = prefix_[c]) stack_[stackSize_++] = suffix_[c];
         return true;

@@ -6,7 +6,9 @@ class ByteReader;
 
 // The variable-length LZW decoder of GIF image data: codes from minimum code size + 1 up to 12 bits,
 // taken least significant bit first from the data sub-blocks (a length byte, then that many bytes; an
-// empty block ends them). A full table keeps its 12-bit codes until the next clear code.
+// empty block ends them). A full table keeps its 12-bit codes until the next clear code. Minimum code
+// sizes 0 and 1, which encoders rarely write, decode as the other sizes do (the code after a clear
+// is already one bit wider for them).
 class LzwDecoder {
   public:
     static constexpr uint32_t kMaxMinimumCodeSize = 8;

@@ -29,14 +29,15 @@ std::unique_ptr<uint8_t[]> AlignRows(const uint8_t* packed, uint32_t width, uint
     std::unique_ptr<uint8_t[]> aligned(new (std::nothrow) uint8_t[size_t(rowBytes) * height]());
     if (!aligned) return nullptr;
     const size_t packedRow = size_t(width) * kRgbBytes;
-    for (uint32_t y = 0; y < height; ++y)
+    // Rows of no pixels: nothing to copy however many there are.
+    for (uint32_t y = 0; y < height && packedRow > 0; ++y)
         std::memcpy(aligned.get() + size_t(y) * rowBytes, packed + size_t(y) * packedRow, packedRow);
     return aligned;
 }
 
 int FlipRows(uint8_t* buffer, uint32_t rowBytes, uint32_t rowCount) {
     if (!buffer) return 0;
-    for (uint32_t i = 0; i < rowCount / 2; ++i) {
+    for (uint32_t i = 0; i < rowCount / 2 && rowBytes > 0; ++i) {
         uint8_t* top = buffer + size_t(i) * rowBytes;
         uint8_t* bottom = buffer + size_t(rowCount - 1 - i) * rowBytes;
         std::swap_ranges(top, top + rowBytes, bottom);

@@ -105,6 +105,107 @@ TEST_F(BmpFileTest, FourBitHighHalfIsTheLeftPixel) {
     EXPECT_EQ((std::vector<uint8_t>{px[2], px[5], px[8]}), (std::vector<uint8_t>{2, 15, 7}));
 }
 
+// Several rows of each depth, their padding bytes not zero: a reader that drops the wrong count of bytes
+// after a row shifts every later one. The widths give rows already a multiple of 4 bytes and rows with
+// 1, 2 and 3 bytes of padding.
+struct RowCase {
+    int bits, width, height;
+};
+class BmpRowTest : public BmpFileTest, public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(BmpRowTest, EveryRowStartsAfterThePreviousOnesPadding) {
+    const RowCase& c = GetParam();
+    BmpSpec s;
+    s.bits = c.bits;
+    s.width = c.width;
+    s.height = c.height;
+    const int colours = c.bits == 24 ? 0 : 1 << c.bits;
+    for (int i = 0; i < colours; ++i)
+        s.palette.push_back({uint8_t(255 - i), uint8_t(i * 11 + 2), uint8_t(i * 5 + 1)});
+    std::vector<uint8_t> expected;
+    for (int y = 0; y < c.height; ++y) {
+        std::vector<uint8_t> row;
+        uint32_t bits = 0, count = 0;
+        for (int x = 0; x < c.width; ++x) {
+            if (c.bits == 24) {
+                const uint8_t bgr[] = {uint8_t(x * 9 + y), uint8_t(y * 31 + x), uint8_t((x + y * 3) ^ 0x55)};
+                row.insert(row.end(), bgr, bgr + 3);
+                expected.insert(expected.end(), bgr, bgr + 3);
+                continue;
+            }
+            const uint32_t index = uint32_t(x * 3 + y * 7 + 1) % uint32_t(colours);
+            const Rgb& p = s.palette[index];
+            expected.insert(expected.end(), {p.b, p.g, p.r});
+            for (bits = bits << c.bits | index, count += c.bits; count >= 8; count -= 8)
+                row.push_back(uint8_t(bits >> (count - 8)));
+        }
+        if (count) row.push_back(uint8_t(bits << (8 - count)));
+        while (row.size() % 4) row.push_back(0xA5);
+        s.rows.insert(s.rows.end(), row.begin(), row.end());
+    }
+    ASSERT_TRUE(Load(s));
+    EXPECT_EQ(holder.Bytes(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, BmpRowTest,
+                         ::testing::Values(RowCase{1, 10, 3}, RowCase{1, 32, 3}, RowCase{1, 33, 2},
+                                           RowCase{4, 3, 3}, RowCase{4, 8, 3}, RowCase{4, 9, 2},
+                                           RowCase{8, 4, 3}, RowCase{8, 5, 2}, RowCase{24, 4, 3},
+                                           RowCase{24, 3, 3}, RowCase{24, 1, 2}),
+                         [](const auto& info) {
+                             const RowCase& c = info.param;
+                             return std::to_string(c.bits) + "bits" + std::to_string(c.width) + "x" +
+                                    std::to_string(c.height);
+                         });
+
+// A side of 0 loads an empty picture without work on the other side; the pixel bound counts such a side
+// as 1, so the other side is bounded too.
+struct SizeCase {
+    const char* name;
+    int bits;
+    uint32_t width, height;
+    std::string message; // none when the picture loads
+};
+class BmpSizeTest : public BmpFileTest, public ::testing::WithParamInterface<SizeCase> {};
+
+const std::string kAllocFailed = "mfcapp|Memory alloc Failed";
+
+TEST_P(BmpSizeTest, LoadsOrRefusesWithoutWorkOnTheOtherSide) {
+    const SizeCase& c = GetParam();
+    BmpSpec s;
+    s.bits = c.bits;
+    s.width = int32_t(c.width);
+    s.height = int32_t(c.height);
+    if (c.bits <= 8) {
+        s.palette = {{1, 2, 3}};
+        s.coloursUsed = 1;
+    }
+    const bool loaded = Load(s);
+    EXPECT_EQ(loaded, c.message.empty());
+    EXPECT_EQ(log.lines,
+              c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+    if (loaded || c.message == kAllocFailed) {
+        EXPECT_EQ(holder.calls, 1);
+        EXPECT_EQ(holder.width, c.width);
+        EXPECT_EQ(holder.height, c.height);
+        EXPECT_EQ(holder.pixels != nullptr, loaded);
+    } else {
+        EXPECT_EQ(holder.calls, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, BmpSizeTest,
+    ::testing::Values(SizeCase{"NoRowsOfHugeWidth", 8, 0x7FFFFFFF, 0, kAllocFailed},
+                      SizeCase{"HugeCountOfEmptyRows", 24, 0, 0x7FFFFFFF, kAllocFailed},
+                      SizeCase{"NoRows", 8, 640, 0, ""}, SizeCase{"EmptyRows", 1, 0, 480, ""},
+                      SizeCase{"EmptyRowsUpToTheBound", 24, 0, 8192 * 8192, ""},
+                      SizeCase{"NothingAtAll", 4, 0, 0, ""},
+                      // The bound itself passes (and the file is found short of rows); one row more fails.
+                      SizeCase{"AtTheBound", 24, 8192, 8192, "mfcapp|Read Error!"},
+                      SizeCase{"OneRowOverTheBound", 24, 8192, 8193, kAllocFailed}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(BmpFileTest, BytesBeforeTheDataOffsetAreSkipped) {
     BmpSpec s;
     s.bits = 8;
@@ -181,6 +282,17 @@ INSTANTIATE_TEST_SUITE_P(
                                       s.dataOffset = 1077;
                                   })),
                                   "mfcapp|Corrupt palette"},
+                      // Compression is judged before the header size.
+                      RefusalCase{"CompressedWithCoreHeader", MakeFile(With([](BmpSpec& s) {
+                                      s.compression = 1;
+                                      s.headerBytes = 12;
+                                  })),
+                                  "mfcapp|This is a compressed file\nGiving up"},
+                      RefusalCase{"CompressedWithOddHeader", MakeFile(With([](BmpSpec& s) {
+                                      s.compression = 2;
+                                      s.headerBytes = 100;
+                                  })),
+                                  "mfcapp|This is a compressed file\nGiving up"},
                       RefusalCase{"SixteenBits", MakeFile(With([](BmpSpec& s) { s.bits = 16; })),
                                   "mfcapp|Unsupported BMP depth\nGiving up"},
                       RefusalCase{"ThirtyTwoBits", MakeFile(With([](BmpSpec& s) { s.bits = 32; })),
@@ -217,7 +329,7 @@ TEST_F(BmpFileTest, HostileSizeGivesNewSizesAndNoPixels) {
     s.width = 3000000;
     s.height = 2000000;
     EXPECT_FALSE(Load(s));
-    EXPECT_EQ(log.lines, std::vector<std::string>{"mfcapp|Memory alloc Failed"});
+    EXPECT_EQ(log.lines, std::vector<std::string>{kAllocFailed});
     EXPECT_EQ(holder.width, 3000000u);
     EXPECT_EQ(holder.height, 2000000u);
     EXPECT_EQ(holder.pixels, nullptr);

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <gif_lib.h>
+
 #include <random>
 
 #include "codecs/ByteReader.h"
 #include "tests/support/GifFiles.h"
+#include "tests/support/GiflibDecode.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -77,6 +80,113 @@ TEST(GifFileTest, FullTablesDecodeWithClearAndWithout) {
         ASSERT_TRUE(d.rgb) << d.error;
         EXPECT_EQ(Indices(d), values) << "clear when full: " << clearWhenFull;
     }
+}
+
+// The rows as giflib's own encoder writes them (minimum code size 2 and up, a clear when the table is
+// full): the decoder is held to a writer that shares none of its rules.
+int AppendBytes(GifFileType* gif, const GifByteType* data, int n) {
+    auto* out = static_cast<std::vector<uint8_t>*>(gif->UserData);
+    out->insert(out->end(), data, data + n);
+    return n;
+}
+
+std::vector<uint8_t> EncodeWithGiflib(const std::vector<uint8_t>& values, int width, int height,
+                                      int colours) {
+    std::vector<uint8_t> out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&out, AppendBytes, &error);
+    ColorMapObject* map = GifMakeMapObject(colours, nullptr);
+    for (int i = 0; i < colours; ++i) map->Colors[i] = {uint8_t(i), uint8_t(i * 2), uint8_t(i * 3)};
+    bool ok = gif && EGifPutScreenDesc(gif, width, height, map->BitsPerPixel, 0, map) == GIF_OK &&
+              EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
+    std::vector<GifPixelType> row = std::vector<GifPixelType>(size_t(width));
+    for (int y = 0; ok && y < height; ++y) {
+        std::copy_n(values.begin() + long(y) * width, width, row.begin());
+        ok = EGifPutLine(gif, row.data(), width) == GIF_OK;
+    }
+    GifFreeMapObject(map);
+    if (gif && EGifCloseFile(gif, &error) != GIF_OK) ok = false;
+    return ok ? out : std::vector<uint8_t>{};
+}
+
+TEST(GifFileTest, FilesFromGiflibsEncoderDecodeToTheirValues) {
+    std::mt19937 random(11);
+    for (int colours : {2, 4, 16, 256}) {
+        // Noise fills the table (so the writer clears it), runs make codes that are about to be defined.
+        const int w = 160, h = 120;
+        std::vector<uint8_t> values(size_t(w) * h);
+        for (size_t i = 0; i < values.size(); ++i)
+            values[i] = uint8_t(i < values.size() / 2 ? random() % colours : (i / 37) % colours);
+        const std::vector<uint8_t> file = EncodeWithGiflib(values, w, h, colours);
+        ASSERT_FALSE(file.empty());
+        const Decoded d = Read(file);
+        ASSERT_TRUE(d.rgb) << d.error;
+        EXPECT_EQ(Indices(d), values) << colours << " colours";
+    }
+}
+
+// Minimum code sizes 0 and 1 (which giflib's encoder never writes) from codes written out by hand with
+// their widths: the code after a clear is already one bit wider. giflib's decoder agrees.
+struct HandCodedCase {
+    const char* name;
+    uint8_t minCodeSize;
+    uint16_t width, height;
+    std::vector<SizedCode> codes;
+    std::vector<uint8_t> pixels; // map indices
+};
+class GifHandCodedTest : public ::testing::TestWithParam<HandCodedCase> {};
+
+const std::vector<Rgb> kBright = {{200, 100, 50}, {20, 40, 60}, {90, 90, 90}, {5, 250, 5}};
+
+TEST_P(GifHandCodedTest, DecodesAsGiflibDoes) {
+    const HandCodedCase& c = GetParam();
+    GifImage im;
+    im.width = c.width;
+    im.height = c.height;
+    im.minCodeSize = c.minCodeSize;
+    const std::vector<uint8_t> file =
+        GifBuilder(c.width, c.height, kBright).RawImage(im, SubBlocks(PackCodes(c.codes))).Done();
+    std::vector<uint8_t> expected;
+    for (uint8_t v : c.pixels) expected.insert(expected.end(), {kBright[v].r, kBright[v].g, kBright[v].b});
+    TempDir dir;
+    GiflibImage reference;
+    ASSERT_TRUE(GiflibFirstImage(dir.Write("hand.gif", file).c_str(), reference));
+    ASSERT_EQ(reference.rgb, expected) << "the case itself is wrong";
+    const Decoded d = Read(file);
+    ASSERT_TRUE(d.rgb) << d.error;
+    EXPECT_EQ(std::vector<uint8_t>(d.rgb.get(), d.rgb.get() + expected.size()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SmallCodeSizes, GifHandCodedTest,
+    ::testing::Values(
+        // Clear 2, end 3. 1 at three bits; 5 is the code being defined (1 + 1); a second clear goes back
+        // to two bits for one code.
+        HandCodedCase{
+            "One",
+            1,
+            5,
+            3,
+            {{2, 2}, {0, 2}, {1, 3}, {5, 3}, {4, 3}, {6, 3}, {2, 4}, {1, 2}, {0, 3}, {4, 3}, {5, 3}, {3, 3}},
+            {0, 1, 1, 1, 0, 1, 1, 1, 0, 1, 0, 1, 0, 0, 1}},
+        // Clear 1, end 2: one bit, then two, then three.
+        HandCodedCase{
+            "Zero", 0, 4, 2, {{1, 1}, {0, 1}, {3, 2}, {3, 3}, {4, 3}, {2, 3}}, {0, 0, 0, 0, 0, 0, 0, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GifFileTest, FileCutInsideASubBlockKeepsWhatItHas) {
+    GifImage im;
+    im.width = 4;
+    im.height = 2;
+    im.minCodeSize = 2;
+    // The block announces 10 bytes; the file ends after the two that hold clear, 1, 2, 3, 0.
+    const std::vector<uint8_t> data = PackCodes({{4, 3}, {1, 3}, {2, 3}, {3, 3}, {0, 3}});
+    const std::vector<uint8_t> file = GifBuilder(4, 2, kBright).RawImage(im, {10, data[0], data[1]}).bytes;
+    const Decoded d = Read(file);
+    ASSERT_TRUE(d.rgb) << d.error;
+    const std::vector<uint8_t> expected = {20, 40, 60, 90, 90, 90, 5, 250, 5, 200, 100, 50,
+                                           0,  0,  0,  0,  0,  0,  0, 0,   0, 0,   0,   0};
+    EXPECT_EQ(std::vector<uint8_t>(d.rgb.get(), d.rgb.get() + expected.size()), expected);
 }
 
 // Row y of the output holds the stored row order[y].
@@ -163,11 +273,15 @@ std::vector<uint8_t> Cut(std::vector<uint8_t> f, size_t n) {
     return f;
 }
 
-std::vector<uint8_t> WithCode(uint8_t minCodeSize, bool local) {
+// A 1 x 1 image with the given data sub-blocks (by default one byte of set bits).
+std::vector<uint8_t> WithCode(uint8_t minCodeSize, bool local,
+                              const std::vector<uint8_t>& blocks = {1, 0xFF, 0}) {
     std::vector<uint8_t> f = GifBuilder(1, 1, Ramp(2)).bytes;
     f.insert(f.end(), {',', 0, 0, 0, 0, 1, 0, 1, 0, uint8_t(local ? 0x80 : 0)});
     if (local) f.insert(f.end(), {1, 1, 1, 2, 2, 2});
-    f.insert(f.end(), {minCodeSize, 1, 0xFF, 0, ';'});
+    f.push_back(minCodeSize);
+    f.insert(f.end(), blocks.begin(), blocks.end());
+    f.push_back(';');
     return f;
 }
 
@@ -196,6 +310,10 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"CodeSizeAbove8Local", WithCode(12, true),
                     "Error reading GIF file\nLocalColorMap\nGiving up"},
         FailureCase{"CodePastTable", WithCode(2, false), kGlobalData},
+        // Clear 4, end 5: 6 is the next free code, but after a clear there is no string to extend.
+        FailureCase{"NextFreeCodeRightAfterClear", WithCode(2, false, SubBlocks(PackCodes({{4, 3}, {6, 3}}))),
+                    kGlobalData},
+        FailureCase{"NextFreeCodeFirst", WithCode(2, false, SubBlocks(PackCodes({{6, 3}}))), kGlobalData},
         FailureCase{"HugeImage",
                     Cut(kGood, kMapEnd) + std::vector<uint8_t>{',', 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0},
                     "Out of Memory in GIFRead"}),

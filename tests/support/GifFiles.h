@@ -8,32 +8,53 @@
 
 #include "tests/support/PictureFiles.h"
 
+// Cuts LZW data into sub-blocks of up to 255 bytes, ending with the empty block.
+inline std::vector<uint8_t> SubBlocks(const std::vector<uint8_t>& data) {
+    std::vector<uint8_t> blocks;
+    for (size_t at = 0; at < data.size(); at += 255) {
+        const size_t n = std::min<size_t>(255, data.size() - at);
+        blocks.push_back(uint8_t(n));
+        blocks.insert(blocks.end(), data.begin() + long(at), data.begin() + long(at + n));
+    }
+    blocks.push_back(0);
+    return blocks;
+}
+
+// Packs codes, each of the width given with it, least significant bit first.
+struct SizedCode {
+    uint32_t code;
+    uint32_t bits;
+};
+inline std::vector<uint8_t> PackCodes(const std::vector<SizedCode>& codes) {
+    std::vector<uint8_t> data;
+    uint32_t buffer = 0, count = 0;
+    for (const SizedCode& c : codes)
+        for (buffer |= c.code << count, count += c.bits; count >= 8; count -= 8, buffer >>= 8)
+            data.push_back(uint8_t(buffer));
+    if (count) data.push_back(uint8_t(buffer));
+    return data;
+}
+
 // Encodes values (each below 2^minCodeSize) as GIF LZW data sub-blocks ending with the empty block. With
 // clearWhenFull false the encoder goes on with a full table instead of clearing it.
 inline std::vector<uint8_t> LzwEncode(const std::vector<uint8_t>& values, int minCodeSize,
                                       bool clearWhenFull = true) {
     const uint32_t clear = 1u << minCodeSize, end = clear + 1, kTable = 4096;
-    std::vector<uint8_t> data;
-    uint32_t bits = 0, bitCount = 0;
-    // The decoder's view: its code width and next entry when it reads the code written now.
-    uint32_t width = minCodeSize + 1, decoderNext = clear + 2;
-    bool afterClear = true;
-    auto write = [&](uint32_t code) {
-        bits |= code << bitCount;
-        for (bitCount += width; bitCount >= 8; bitCount -= 8, bits >>= 8) data.push_back(uint8_t(bits));
-    };
+    std::vector<SizedCode> codes;
+    // The code width, and the count of codes since the clear (from clear + 2): every code written makes
+    // an entry, and the width grows once that count passes the codes the width can hold.
+    uint32_t width = minCodeSize + 1, counted = clear + 2;
+    auto write = [&](uint32_t code) { codes.push_back({code, width}); };
     auto emit = [&](uint32_t code) {
         write(code);
-        if (!afterClear && decoderNext < kTable && ++decoderNext >= (1u << width) && width < 12) ++width;
-        afterClear = false;
+        if (++counted > (1u << width) && width < 12) ++width;
     };
     std::map<uint32_t, uint32_t> table;
     uint32_t next = clear + 2;
     auto reset = [&] {
         write(clear);
         width = minCodeSize + 1;
-        decoderNext = next = clear + 2;
-        afterClear = true;
+        counted = next = clear + 2;
         table.clear();
     };
     reset();
@@ -55,15 +76,7 @@ inline std::vector<uint8_t> LzwEncode(const std::vector<uint8_t>& values, int mi
         emit(prefix);
     }
     write(end);
-    if (bitCount) data.push_back(uint8_t(bits));
-    std::vector<uint8_t> blocks;
-    for (size_t at = 0; at < data.size(); at += 255) {
-        const size_t n = std::min<size_t>(255, data.size() - at);
-        blocks.push_back(uint8_t(n));
-        blocks.insert(blocks.end(), data.begin() + long(at), data.begin() + long(at + n));
-    }
-    blocks.push_back(0);
-    return blocks;
+    return SubBlocks(PackCodes(codes));
 }
 
 // Colour map flag bits for a map of 2^(bits + 1) entries, and the map's bytes padded to that size.
@@ -111,7 +124,9 @@ class GifBuilder {
         bytes.push_back(0);
         return *this;
     }
-    GifBuilder& Image(const GifImage& im) {
+    GifBuilder& Image(const GifImage& im) { return RawImage(im, LzwEncode(im.values, im.minCodeSize)); }
+    // An image whose data sub-blocks are given as they are (im.values unused).
+    GifBuilder& RawImage(const GifImage& im, const std::vector<uint8_t>& subBlocks) {
         bytes.push_back(',');
         PutLe16(im.left);
         PutLe16(im.top);
@@ -122,8 +137,7 @@ class GifBuilder {
         bytes.push_back(flags);
         if (!im.localMap.empty()) AppendMap(bytes, im.localMap);
         bytes.push_back(uint8_t(im.minCodeSize));
-        const std::vector<uint8_t> data = LzwEncode(im.values, im.minCodeSize);
-        bytes.insert(bytes.end(), data.begin(), data.end());
+        bytes.insert(bytes.end(), subBlocks.begin(), subBlocks.end());
         return *this;
     }
     std::vector<uint8_t> Done() {
