@@ -22,6 +22,13 @@ void Drag(CMfcappView& view, int x0, int y0, int x1, int y1) {
     view.LeftUp();
 }
 
+// The baseline frame header: marker, length, precision, then height and width (big-endian).
+const std::vector<uint8_t> kFrameMarker = {0xFF, 0xC0};
+void PutBe16(std::vector<uint8_t>& v, size_t at, uint16_t value) {
+    v[at] = uint8_t(value >> 8);
+    v[at + 1] = uint8_t(value);
+}
+
 std::vector<uint8_t> SolidJpeg(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
     std::vector<uint8_t> pixels;
     for (int i = 0; i < width * height; ++i) pixels.insert(pixels.end(), {r, g, b});
@@ -249,11 +256,37 @@ class ViewDataTest : public EditorTestBase {
         QCOMPARE(view->m_mapPath, std::string("dog.map"));
     }
 
+    // Upper-case endings choose the reader as the lower-case ones do.
+    void upperCaseEndingsOpenTheirPictures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        const std::vector<uint8_t> jpeg = SolidJpeg(5, 3, 255, 0, 0);
+        const std::vector<uint8_t> gif = GifBuilder(5, 3, {{255, 0, 0}, {0, 0, 0}})
+                                             .Image({0, 0, 5, 3, false, {}, std::vector<uint8_t>(15), 2})
+                                             .Done();
+        const std::vector<uint8_t> bmp = MakeBmp(24, 5, 3, std::vector<uint8_t>(3 * 16, 0));
+        auto bytes = [](const std::vector<uint8_t>& v) {
+            return QByteArray(reinterpret_cast<const char*>(v.data()), qsizetype(v.size()));
+        };
+        QTest::newRow("JPG") << "cat.JPG" << bytes(jpeg);
+        QTest::newRow("GIF") << "cat.GIF" << bytes(gif);
+        QTest::newRow("BMP") << "cat.BMP" << bytes(bmp);
+    }
+    void upperCaseEndingsOpenTheirPictures() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        scratch->dir().Write(name.toStdString(), std::vector<uint8_t>(bytes.begin(), bytes.end()));
+        QVERIFY(view->OpenPicture(name.toStdString()));
+        QCOMPARE(view->m_picture.m_width, 5u);
+        QCOMPARE(view->m_picture.m_height, 3u);
+        QVERIFY(view->m_picture.m_pImage);
+    }
+
     void unreadableBmpOrGifKeepsThePicture_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
         QTest::newRow("gif") << "bad.gif"
-                             << "mfcapp|";
+                             << "mfcapp|Error, bad.gif is not a valid .GIF file";
         QTest::newRow("bmp") << "bad.bmp"
                              << "mfcapp|Not a valid BMP File";
     }
@@ -268,7 +301,7 @@ class ViewDataTest : public EditorTestBase {
         QCOMPARE(view->m_picture.m_width, 8u);
         QVERIFY(view->m_picture.m_pImage);
         QCOMPARE(log.lines.size(), size_t(2)); // the missing map, then the reader's text
-        QVERIFY2(log.lines[1].starts_with(message.toStdString()), log.lines[1].c_str());
+        QCOMPARE(log.lines[1], message.toStdString());
     }
 
     void startupReportsMissingFilesAndStartsEmpty() {
@@ -279,11 +312,21 @@ class ViewDataTest : public EditorTestBase {
         QCOMPARE(view->m_mapPath, std::string("sample.map"));
     }
 
-    void cameraSizedPicturesOpenUpToTheStatedBound() {
-        scratch->dir().Write("wide.jpg", SolidJpeg(5000, 8, 9, 9, 9));
+    // The bound is a pixel count: a side longer than 8192 opens, one pixel row over 8192 x 8192 does not.
+    void cameraSizedPicturesOpenUpToTheBound() {
+        scratch->dir().Write("wide.jpg", SolidJpeg(20000, 8, 9, 9, 9));
         QVERIFY(view->OpenPicture("wide.jpg"));
-        QCOMPARE(view->m_picture.m_width, 5000u);
-        QCOMPARE(CMfcappView::kPictureLimits.maxPixels, uint64_t(8192) * 8192);
+        QCOMPARE(view->m_picture.m_width, 20000u);
+        // A small picture whose frame header claims more rows: refused before they are decoded.
+        std::vector<uint8_t> huge = SolidJpeg(8, 8, 9, 9, 9);
+        const auto frame = std::search(huge.begin(), huge.end(), kFrameMarker.begin(), kFrameMarker.end());
+        QVERIFY(frame != huge.end());
+        PutBe16(huge, size_t(frame - huge.begin()) + 5, 8193);
+        PutBe16(huge, size_t(frame - huge.begin()) + 7, 8192);
+        scratch->dir().Write("huge.jpg", huge);
+        log.lines.clear();
+        QVERIFY(!view->OpenPicture("huge.jpg"));
+        QCOMPARE(log.lines.back(), std::string("Error|JpegFile :\nPicture too large (8192 x 8193)"));
     }
 
     void testStartsTheGameBesideTheEditorWithTheMapPath() {
