@@ -5,6 +5,8 @@
 // (identical bytes). Where the corpus README has a row for a file, its "expect" column decides whether
 // the editor's readers must decode or refuse it.
 // Prints one line per file and reader, and a closing "N passed, N failed"; exits 1 when any failed.
+// With --corpus DIR it checks the corpus's picture folders, and exits 77 (a skip) when DIR holds no
+// corpus.
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -32,6 +34,8 @@ constexpr const char* kDjpeg = "djpeg";
 constexpr const char* kConvert = "/usr/bin/convert";
 constexpr const char* kCorpusEnv = "ZOR_CORPUS_DIR";
 constexpr int kDjpegError = 1;
+constexpr int kCorpusMissing = 77;
+constexpr const char* kCorpusFolders[] = {"jpeg", "bmp", "pcx", "gif"};
 
 enum class Kind { Jpeg, Bmp, Pcx, Gif, Other };
 
@@ -166,9 +170,19 @@ std::vector<fs::path> PicturesUnder(const fs::path& root) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> roots(argv + 1, argv + argc);
+    if (roots.size() == 2 && roots[0] == "--corpus") {
+        const fs::path corpus = roots[1];
+        if (!fs::exists(corpus / "README.md")) {
+            std::printf("SKIPPED: no picture corpus at %s (configure with -DZOR_CORPUS_DIR=...)\n",
+                        corpus.string().c_str());
+            return kCorpusMissing;
+        }
+        roots.clear();
+        for (const char* folder : kCorpusFolders) roots.push_back((corpus / folder).string());
+    }
     if (const char* env = std::getenv(kCorpusEnv); env && *env) roots.push_back(env);
     if (roots.empty()) {
-        std::fprintf(stderr, "usage: zor_picture_check DIR... (or set %s)\n", kCorpusEnv);
+        std::fprintf(stderr, "usage: zor_picture_check --corpus DIR | DIR... (or set %s)\n", kCorpusEnv);
         return 2;
     }
     MessageLog log;
