@@ -1,31 +1,35 @@
 #pragma once
-// Gives a fuzz input a file name, for readers that open files themselves. One scratch file per process,
-// in a private directory removed at exit.
+// Gives fuzz inputs file names, for readers that open files themselves. One private scratch directory per
+// process, removed with what the readers left in it at exit.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
-#include <unistd.h>
 
 class FuzzFile {
   public:
-    FuzzFile() {
+    explicit FuzzFile(const char* name = "input") {
         const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/zorfuzz-XXXXXX";
-        dir_ = pattern;
+        dir_ = std::string(base && *base ? base : "/tmp") + "/zorfuzz-XXXXXX";
         if (!mkdtemp(dir_.data())) std::abort();
-        path_ = dir_ + "/input";
+        path_ = Beside(name);
     }
     ~FuzzFile() {
-        unlink(path_.c_str());
-        rmdir(dir_.c_str());
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
     }
-    const char* Write(const uint8_t* data, size_t size) {
-        std::FILE* f = std::fopen(path_.c_str(), "wb");
+    // Writes the bytes to the file and answers its path.
+    const char* Write(const uint8_t* data, size_t size) { return WriteAs(path_, data, size); }
+    const std::string& Dir() const { return dir_; }
+    // Another file in the same directory.
+    std::string Beside(const char* name) const { return dir_ + "/" + name; }
+    static const char* WriteAs(const std::string& path, const uint8_t* data, size_t size) {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
         if (!f) std::abort();
         if (size) std::fwrite(data, 1, size, f);
         std::fclose(f);
-        return path_.c_str();
+        return path.c_str();
     }
 
   private:
