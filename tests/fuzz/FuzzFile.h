@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
 class FuzzFile {
   public:
@@ -35,4 +36,21 @@ class FuzzFile {
   private:
     std::string dir_;
     std::string path_;
+};
+
+// For readers that open a fixed name in the working directory: works inside the scratch directory while
+// it lives, so that libFuzzer's own paths (seeds, artifacts) keep their meaning outside it.
+class InsideDir {
+  public:
+    explicit InsideDir(const std::string& dir) : back_(std::filesystem::current_path()) {
+        if (chdir(dir.c_str()) != 0) std::abort();
+    }
+    ~InsideDir() {
+        if (chdir(back_.c_str()) != 0) std::abort();
+    }
+    InsideDir(const InsideDir&) = delete;
+    InsideDir& operator=(const InsideDir&) = delete;
+
+  private:
+    std::filesystem::path back_;
 };

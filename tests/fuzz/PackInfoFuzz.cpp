@@ -1,7 +1,6 @@
 // The info file beside a pack (NAME.dat) on hostile bytes: every field ends inside itself and converts
 // for drawing.
 #include <cstring>
-#include <unistd.h>
 
 #include "game/screens/PackInfo.h"
 #include "platform/Cp949.h"
@@ -17,10 +16,9 @@ void Convert(const CPackInfo::Field& field) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static FuzzFile file("fuzz.dat");
-    // The game names info files relative to the working directory, in lower case.
-    static const bool inside = chdir(file.Dir().c_str()) == 0;
-    if (!inside) __builtin_trap();
     file.Write(data, size);
+    // The game names info files relative to the working directory, in lower case.
+    const InsideDir inside(file.Dir());
     const CPackInfo info = ReadPackInfo("FUZZ.zor");
     Convert(info.fileName);
     Convert(info.maker);

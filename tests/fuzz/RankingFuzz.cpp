@@ -1,7 +1,6 @@
 // The ranking file (zor.rnk in the working directory) on hostile bytes: read, sorted, a name entered and
 // written back, and read again unchanged; every name, however it fills its field, converts for drawing.
 #include <cstring>
-#include <unistd.h>
 
 #include "game/screens/RankBoard.h"
 #include "platform/Cp949.h"
@@ -23,9 +22,8 @@ bool Sorted(const CRankBoard& board) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static FuzzFile file(kRankFileName);
-    static const bool inside = chdir(file.Dir().c_str()) == 0;
-    if (!inside) __builtin_trap();
     file.Write(data, size);
+    const InsideDir inside(file.Dir());
 
     CRankBoard board;
     board.RankRead();
