@@ -32,9 +32,12 @@ const char* LanguageCode(Language language) {
 }
 
 bool ParseLanguageCode(std::string_view code, Language& language) {
-    if (code == kKoreanCode) language = Language::Korean;
-    else if (code == kEnglishCode) language = Language::English;
-    else return false;
+    if (code == kKoreanCode)
+        language = Language::Korean;
+    else if (code == kEnglishCode)
+        language = Language::English;
+    else
+        return false;
     return true;
 }
 

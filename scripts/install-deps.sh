@@ -25,6 +25,8 @@ PACKAGES=(
   openbox xdotool x11-utils
   # checks of the menu entries and the AppStream description
   desktop-file-utils appstream
+  # reading the English edition's screenshots back (scripts/ocr-check.sh)
+  tesseract-ocr tesseract-ocr-eng
 )
 
 missing=()

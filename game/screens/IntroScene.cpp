@@ -3,8 +3,8 @@
 #include "game/gfx/Globals.h"
 #include "game/gfx/Text.h"
 #include "game/screens/TextFade.h"
-#include "game/texts/GameTexts.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr int kSpeakerWidth = 83, kSpeakerHeight = 33;

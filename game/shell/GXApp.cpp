@@ -29,7 +29,8 @@ constexpr const char* kEnglishArchiveDir = "en/"; // the English pictures, same 
 void OpenArchives() {
     const bool english = GameLanguage() == Language::English;
     std::string missing;
-    for (auto [archive, name] : {std::pair{&gMainArchive, kMainArchiveName}, {&gSecondArchive, kSecondArchiveName}}) {
+    for (auto [archive, name] :
+         {std::pair{&gMainArchive, kMainArchiveName}, {&gSecondArchive, kSecondArchiveName}}) {
         if (english && archive->Open(kEnglishArchiveDir + std::string(name))) continue;
         if (english) missing += (missing.empty() ? "" : ", ") + (kEnglishArchiveDir + std::string(name));
         archive->Open(name);
@@ -44,7 +45,8 @@ void OpenArchives() {
 void ReportMissingGlyphs() {
     std::string missing;
     for (int id = 0; id < kTextCount; ++id)
-        for (FontHandle font : {gDisplay.font, gDisplayFont}) CollectMissingGlyphs(font, GameText(TextId(id)), missing);
+        for (FontHandle font : {gDisplay.font, gDisplayFont})
+            CollectMissingGlyphs(font, GameText(TextId(id)), missing);
     if (!missing.empty())
         std::fprintf(stderr, "zor: the fonts cannot draw these characters, which are left out: %s\n",
                      missing.c_str());

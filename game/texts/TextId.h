@@ -14,8 +14,8 @@ constexpr size_t kCreditLabelBytes = 11;
 
 // Every text the game shows at run time, by its number in the language tables.
 enum TextId : int {
-    TextIntro = 0,                          // kIntroSlots slots
-    TextCredits = TextIntro + kIntroSlots,  // kCreditLines lines
+    TextIntro = 0,                              // kIntroSlots slots
+    TextCredits = TextIntro + kIntroSlots,      // kCreditLines lines
     TextPackMaker = TextCredits + kCreditLines, // pack info defaults: maker, line 3, line 4
     TextPackNoInfo,
     TextPackEnjoy,

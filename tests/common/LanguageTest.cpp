@@ -30,11 +30,13 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, LanguageRule,
     ::testing::Values(EnvironmentCase{{}, K}, // nothing set
                       EnvironmentCase{{{"LANG", "C"}}, K}, EnvironmentCase{{{"LANG", "POSIX"}}, K},
-                      EnvironmentCase{{{"LANG", "C.UTF-8"}}, K}, EnvironmentCase{{{"LANG", "de_DE.UTF-8"}}, K},
+                      EnvironmentCase{{{"LANG", "C.UTF-8"}}, K},
+                      EnvironmentCase{{{"LANG", "de_DE.UTF-8"}}, K},
                       EnvironmentCase{{{"LANG", "en_US.UTF-8"}}, E}, EnvironmentCase{{{"LANG", "en"}}, E},
-                      EnvironmentCase{{{"LANG", "en_GB@euro"}}, E}, EnvironmentCase{{{"LANG", "ko_KR.eucKR"}}, K},
-                      EnvironmentCase{{{"LANG", "eng"}}, K},    // a language part of three letters
-                      EnvironmentCase{{{"LANG", "EN_US"}}, K},  // language parts are lower case
+                      EnvironmentCase{{{"LANG", "en_GB@euro"}}, E},
+                      EnvironmentCase{{{"LANG", "ko_KR.eucKR"}}, K},
+                      EnvironmentCase{{{"LANG", "eng"}}, K},   // a language part of three letters
+                      EnvironmentCase{{{"LANG", "EN_US"}}, K}, // language parts are lower case
                       EnvironmentCase{{{"LANG", ""}}, K},
                       // LC_ALL before LC_MESSAGES before LANG
                       EnvironmentCase{{{"LC_ALL", "ko_KR.UTF-8"}, {"LANG", "en_US.UTF-8"}}, K},
@@ -56,7 +58,8 @@ TEST(LanguageOption, OverridesTheEnvironmentOnlyWithAKnownCode) {
     gEnvironment = {};
     EXPECT_EQ(ChooseLanguage("en", Lookup), E);
     Language language = K;
-    for (const char* bad : {"", "EN", "en_US", "english", "k"}) EXPECT_FALSE(ParseLanguageCode(bad, language)) << bad;
+    for (const char* bad : {"", "EN", "en_US", "english", "k"})
+        EXPECT_FALSE(ParseLanguageCode(bad, language)) << bad;
     EXPECT_STREQ(LanguageCode(E), "en");
     EXPECT_STREQ(LanguageCode(K), "ko");
 }

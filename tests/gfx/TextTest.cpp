@@ -83,8 +83,11 @@ TEST_F(TextTest, HangulDrawnIsCountedPerDraw) {
 
 TEST_F(TextTest, MissingGlyphsAreCollectedOnce) {
     std::string missing;
-    CollectMissingGlyphs(gDisplay.font, "a\xb0\xa2" "b\xb0\xa2", missing); // U+AC01 twice
-    CollectMissingGlyphs(gDisplay.font, "\xb0\xa2\xb0\xa1", missing);    // again, and one the font has
+    CollectMissingGlyphs(gDisplay.font,
+                         "a\xb0\xa2"
+                         "b\xb0\xa2",
+                         missing);                                    // U+AC01 twice
+    CollectMissingGlyphs(gDisplay.font, "\xb0\xa2\xb0\xa1", missing); // again, and one the font has
     EXPECT_EQ(missing, "\xea\xb0\x81");
     std::string none;
     CollectMissingGlyphs(kNoFont, "\xb0\xa2", none);

@@ -27,7 +27,8 @@ std::vector<std::string> GoldenKorean() {
 // The printf conversions of a text in order ("%s%d"), so that both editions take the same arguments.
 std::string Conversions(const std::string& text) {
     std::string out;
-    for (size_t at = text.find('%'); at != std::string::npos && at + 1 < text.size(); at = text.find('%', at + 2))
+    for (size_t at = text.find('%'); at != std::string::npos && at + 1 < text.size();
+         at = text.find('%', at + 2))
         out += text.substr(at, 2);
     return out;
 }
@@ -75,7 +76,8 @@ TEST(GameTexts, EveryIdHasBothTextsAndEachFitsWhole) {
         }
     for (int id = 0; id < kTextCount; ++id) {
         const std::string english = editions[1].texts[id];
-        for (const char c : english) EXPECT_LT(static_cast<unsigned char>(c), 0x80) << "id " << id << ": " << english;
+        for (const char c : english)
+            EXPECT_LT(static_cast<unsigned char>(c), 0x80) << "id " << id << ": " << english;
         EXPECT_EQ(Conversions(english), Conversions(editions[0].texts[id])) << id;
         // A text empty in one edition is empty in the other (the intro's blank slots).
         EXPECT_EQ(english.empty(), std::string(editions[0].texts[id]).empty()) << id;

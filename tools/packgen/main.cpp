@@ -40,7 +40,8 @@ const char kUsage[] =
     "  or:  zor_packgen [OPTIONS] --photo PHOTO.jpg --pair STEM\n"
     "  or:  zor_packgen [OPTIONS] --photos DIR -o NAME.zor\n"
     "  or:  zor_packgen [OPTIONS] --stats [LIST...]\n"
-    "Makes a pack of ten pairs and its info files NAME.dat and NAME.en.dat, or one pair STEM.jpg and STEM.map;\n"
+    "Makes a pack of ten pairs and its info files NAME.dat and NAME.en.dat, or one pair STEM.jpg and "
+    "STEM.map;\n"
     "verifies every pair of existing packs (--check), or draws a pack's pairs with their\n"
     "rectangles (--preview). For pairs made by hand: finds where a pair differs and writes its\n"
     "map (--suggest), verifies one pair (--check-pair), packs ten pairs of a folder (--from).\n"
@@ -203,7 +204,8 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
             break;
         case kLineEnglish:
             if (s.englishLines.size() == kInfoLines) return UsageError("at most five --line-en options");
-            if (!IsAscii(optarg)) return UsageError(std::string("--line-en takes ASCII text, not '") + optarg + "'");
+            if (!IsAscii(optarg))
+                return UsageError(std::string("--line-en takes ASCII text, not '") + optarg + "'");
             s.englishLines.push_back(optarg);
             break;
         case kNoInfo:
@@ -299,8 +301,8 @@ std::string PackLabel(const Settings& s, bool english) {
 std::vector<std::string> DefaultLines(const Settings& s, int stars, bool english) {
     const std::string difficulty = std::to_string(stars) + " / 5";
     if (english)
-        return {"Theme: " + PackLabel(s, true), "Ten pictures, five spots each", "Difficulty " + difficulty, "",
-                "Have fun with the game!"};
+        return {"Theme: " + PackLabel(s, true), "Ten pictures, five spots each", "Difficulty " + difficulty,
+                "", "Have fun with the game!"};
     return {PackLabel(s, false) + " 다른 그림 찾기", "그림 열 장, 차이 다섯 곳씩", "난이도 " + difficulty, "",
             "즐겁게 게임을 즐기세요"};
 }
