@@ -52,7 +52,8 @@ cd "$home"
 start "$home" "" zor
 folder="$home/.local/share/zor"
 saw "cwd=$folder"
-for file in zor.res zor2.res 01_park.zor 01_park.dat 16_space.zor sample.jpg mid/sunny_start.mid; do
+for file in zor.res zor2.res en/zor.res en/zor2.res 01_park.zor 01_park.dat 16_space.zor sample.jpg \
+    mid/sunny_start.mid; do
     [ "$(readlink "$folder/$file")" = "$(readlink -f "$data/$file")" ] || fail "$file is not linked"
 done
 [ -f "$folder/sample.map" ] && [ ! -L "$folder/sample.map" ] && [ -w "$folder/sample.map" ] ||

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <memory>
 #include <pango/pangocairo.h>
+#include <stdexcept>
+
+#include "tools/artgen/Edition.h"
 
 namespace Paint {
 namespace {
@@ -23,6 +26,12 @@ LayoutPtr MakeLayout(cairo_t* cr, const std::string& utf8, const TextStyle& styl
     pango_font_description_free(desc);
     pango_layout_set_text(layout.get(), utf8.c_str(), -1);
     return layout;
+}
+
+// The style for words of the context's edition: the English edition sets them in Latin faces.
+TextStyle InEdition(cairo_t* cr, TextStyle style) {
+    if (EditionOf(cr) == Edition::English) style.font = LatinTwin(style.font);
+    return style;
 }
 } // namespace
 
@@ -149,7 +158,21 @@ TextStyle Fit(cairo_t* cr, const std::string& utf8, TextStyle style, double maxW
     return style;
 }
 
+TextStyle Fit(cairo_t* cr, const Words& words, TextStyle style, double maxWidth) {
+    return Fit(cr, Pick(cr, words), InEdition(cr, style), maxWidth);
+}
+
+const char* Pick(cairo_t* cr, const Words& words) {
+    return EditionOf(cr) == Edition::English ? words.en : words.ko;
+}
+
+void Text(cairo_t* cr, const Words& words, double x, double cy, const TextStyle& style, Align align) {
+    Text(cr, Pick(cr, words), x, cy, InEdition(cr, style), align);
+}
+
 void Text(cairo_t* cr, const std::string& utf8, double x, double cy, const TextStyle& style, Align align) {
+    if (EditionOf(cr) == Edition::English && HasHangul(utf8))
+        throw std::runtime_error("Hangul in a picture of the English edition: \"" + utf8 + "\"");
     LayoutPtr layout = MakeLayout(cr, utf8, style);
     PangoRectangle ink, logical;
     pango_layout_get_pixel_extents(layout.get(), &ink, &logical);
