@@ -14,7 +14,8 @@ constexpr Button kButtons[] = {{16, 353, 55, 386},   {60, 353, 99, 386},  {272, 
                                {316, 353, 355, 386}, {15, 426, 204, 461}, {225, 426, 414, 461},
                                {435, 426, 624, 461}};
 constexpr int kArrowButtons = 4;
-constexpr Words kWideLabels[] = {{"혼자 하기", "1 Player"}, {"둘이 하기", "2 Players"}, {"돌아가기", "Back"}};
+constexpr Words kWideLabels[] = {
+    {"혼자 하기", "One Player"}, {"둘이 하기", "Two Players"}, {"돌아가기", "Back"}};
 const uint32_t kWideColours[] = {Theme::kCoral, Theme::kBlue, 0x9AA3B8};
 
 // Arrow glyphs: kind 0 first, 1 previous, 2 next, 3 last.

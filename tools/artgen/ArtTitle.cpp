@@ -8,8 +8,8 @@ constexpr int kMenuX = 246, kMenuW = 163;
 constexpr int kItemH = 30;
 constexpr int kItemTops[] = {238, 273, 308, 343, 377};
 constexpr int kLastTop = 413, kLastH = 22;
-constexpr Words kItemTexts[] = {{"혼자 하기", "1 Player"},
-                                {"둘이 하기", "2 Players"},
+constexpr Words kItemTexts[] = {{"혼자 하기", "One Player"},
+                                {"둘이 하기", "Two Players"},
                                 {"이어 하기", "Continue"},
                                 {"이야기 보기", "Story"},
                                 {"그만 하기", "Quit"}};
