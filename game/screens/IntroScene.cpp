@@ -3,6 +3,7 @@
 #include "game/gfx/Globals.h"
 #include "game/gfx/Text.h"
 #include "game/screens/TextFade.h"
+#include "game/texts/GameTexts.h"
 #include "game/shell/Globals.h"
 
 namespace {
@@ -38,7 +39,7 @@ void CIntroScene::Draw() {
                      screen);
     const int first = page / 2 * kLinesPerGroup;
     for (int k = 0; k < kLinesPerGroup; ++k)
-        PutText(kTextAt.x, kTextAt.y + k * kLineSpacing, textColor, lines[first + k]);
+        PutText(kTextAt.x, kTextAt.y + k * kLineSpacing, textColor, GameText(IntroText(first + k)));
 }
 
 void CIntroScene::Update() {

@@ -23,6 +23,8 @@ class FakeRasterizer : public GlyphRasterizer {
             }
         return true;
     }
+    bool HasGlyph(int, uint32_t codepoint) const override { return codepoint != kMissing; }
+    static constexpr uint32_t kMissing = 0xAC01; // a syllable the fake font lacks
     std::vector<std::string> lines;
 };
 
