@@ -15,27 +15,32 @@
 namespace {
 namespace fs = std::filesystem;
 
-struct HangulCase {
+// Text drawn in a picture of the English edition: refused when it holds Hangul of any block.
+struct TextCase {
     const char* text;
-    bool hangul;
+    bool refused;
 };
-class HangulTest : public ::testing::TestWithParam<HangulCase> {};
+class EnglishTextTest : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(HangulTest, IsFoundInEveryBlockAndNowhereElse) {
-    EXPECT_EQ(HasHangul(GetParam().text), GetParam().hangul) << GetParam().text;
+TEST_P(EnglishTextTest, IsRefusedWhenItHoldsHangul) {
+    Canvas canvas(4, 4);
+    SetEdition(canvas.Context(), Language::English);
+    const TextCase& c = GetParam();
+    if (c.refused)
+        EXPECT_THROW(Paint::Text(canvas.Context(), c.text, 2, 2, Paint::TextStyle{}), std::runtime_error);
+    else
+        EXPECT_NO_THROW(Paint::Text(canvas.Context(), c.text, 2, 2, Paint::TextStyle{}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, HangulTest,
-                         ::testing::Values(HangulCase{"", false}, HangulCase{"GAME OVER", false},
-                                           HangulCase{"Caf\xC3\xA9 \xE2\x98\x85 ~!", false}, // accent, star
-                                           HangulCase{"\xE3\x81\x82", false},                // hiragana
-                                           HangulCase{"1P 시간", true},                      // syllables
-                                           HangulCase{"\xE3\x84\xB1", true}, // compatibility jamo
-                                           HangulCase{"\xE1\x84\x80", true}, // leading jamo
-                                           HangulCase{"\xEF\xBE\xA1", true}, // halfwidth jamo
-                                           HangulCase{"\xED\x9E\xA3", true}, // last syllable
-                                           HangulCase{"\xEA\xB0", false},    // a syllable cut short
-                                           HangulCase{"\xFF\xFE", false}),   // bytes that are no UTF-8
+INSTANTIATE_TEST_SUITE_P(Texts, EnglishTextTest,
+                         ::testing::Values(TextCase{"", false}, TextCase{"GAME OVER", false},
+                                           TextCase{"Caf\xC3\xA9 \xE2\x98\x85 ~!", false}, // accent, star
+                                           TextCase{"\xE3\x81\x82", false},                // hiragana
+                                           TextCase{"\xEA\xB0", false},     // a syllable cut short
+                                           TextCase{"1P 시간", true},       // syllables
+                                           TextCase{"\xE3\x84\xB1", true},  // compatibility jamo
+                                           TextCase{"\xE1\x84\x80", true},  // leading jamo
+                                           TextCase{"\xEF\xBE\xA1", true}), // halfwidth jamo
                          [](const auto& info) { return "case" + std::to_string(info.index); });
 
 void DrawHangulLabel(cairo_t* cr, const AssetSpec&) {
@@ -50,10 +55,10 @@ constexpr AssetSpec kTwins{ArchiveId::Main, "twins.bmp",  Format::Bmp24, 8, 8, 8
                            false,           DrawTwinWords};
 
 TEST(EditionDrawing, HangulIsRefusedOnlyInEnglishPicturesAndTheErrorNamesTheEntry) {
-    EXPECT_NO_THROW(BuildAsset(kLabelled, Edition::Korean));
-    EXPECT_NO_THROW(BuildAsset(kTwins, Edition::English));
+    EXPECT_NO_THROW(BuildAsset(kLabelled, Language::Korean));
+    EXPECT_NO_THROW(BuildAsset(kTwins, Language::English));
     try {
-        BuildAsset(kLabelled, Edition::English);
+        BuildAsset(kLabelled, Language::English);
         ADD_FAILURE() << "Hangul was drawn in an English picture";
     } catch (const std::runtime_error& e) {
         EXPECT_NE(std::string(e.what()).find("label.bmp"), std::string::npos) << e.what();
@@ -64,21 +69,15 @@ TEST(EditionDrawing, AContextPicksTheWordsAndFacesOfItsEdition) {
     Canvas canvas(4, 4);
     cairo_t* cr = canvas.Context();
     const Paint::Words words{"준비~", "Ready~"};
-    EXPECT_EQ(EditionOf(cr), Edition::Korean); // never given one
+    EXPECT_EQ(EditionOf(cr), Language::Korean); // never given one
     EXPECT_STREQ(Paint::Pick(cr, words), "준비~");
-    SetEdition(cr, Edition::English);
+    SetEdition(cr, Language::English);
     EXPECT_STREQ(Paint::Pick(cr, words), "Ready~");
     EXPECT_EQ(Paint::Fit(cr, words, Paint::TextStyle{}, 400).font, LatinTwin(Paint::TextStyle{}.font));
     EXPECT_NE(LatinTwin(Paint::TextStyle{}.font), Paint::TextStyle{}.font);
     EXPECT_EQ(LatinTwin("Comic Neue Bold"), "Comic Neue Bold"); // already Latin
-    SetEdition(cr, Edition::Korean);
+    SetEdition(cr, Language::Korean);
     EXPECT_STREQ(Paint::Pick(cr, words), "준비~");
-
-    Edition parsed = Edition::Korean;
-    EXPECT_TRUE(ParseEdition("en", parsed));
-    EXPECT_EQ(parsed, Edition::English);
-    EXPECT_FALSE(ParseEdition("EN", parsed));
-    EXPECT_FALSE(ParseEdition("", parsed));
 }
 
 // The entries of one built archive, by name.

@@ -21,7 +21,7 @@ std::string DataDir() {
 
 // An entry of the manifest in the archives of one edition.
 struct EditionAsset {
-    Edition edition;
+    Language edition;
     AssetSpec spec;
 };
 
@@ -85,14 +85,14 @@ TEST_P(ManifestTest, KeyIsUsedOnlyWhereThePictureIsDrawnKeyed) {
 
 std::vector<EditionAsset> BothEditions() {
     std::vector<EditionAsset> all;
-    for (Edition edition : {Edition::Korean, Edition::English})
+    for (Language edition : {Language::Korean, Language::English})
         for (const AssetSpec& spec : Manifest()) all.push_back({edition, spec});
     return all;
 }
 
 std::string Name(const ::testing::TestParamInfo<EditionAsset>& info) {
     std::string name =
-        std::string(info.param.edition == Edition::English ? "en_" : "ko_") + info.param.spec.name;
+        std::string(info.param.edition == Language::English ? "en_" : "ko_") + info.param.spec.name;
     for (char& c : name)
         if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
     return name;

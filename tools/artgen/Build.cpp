@@ -40,7 +40,7 @@ bool HasWavExtension(const std::filesystem::path& path) {
 }
 } // namespace
 
-BuiltAsset BuildAsset(const AssetSpec& spec, Edition edition) {
+BuiltAsset BuildAsset(const AssetSpec& spec, Language edition) {
     Canvas canvas(spec.width, spec.height);
     SetEdition(canvas.Context(), edition);
     try {
@@ -64,7 +64,7 @@ BuiltAsset BuildAsset(const AssetSpec& spec, Edition edition) {
     return built;
 }
 
-std::vector<BuiltAsset> BuildAll(Edition edition) {
+std::vector<BuiltAsset> BuildAll(Language edition) {
     std::vector<BuiltAsset> all;
     for (const AssetSpec& spec : Manifest()) all.push_back(BuildAsset(spec, edition));
     return all;

@@ -15,8 +15,8 @@ struct BuiltAsset {
 };
 
 // Draws the entry for the edition; a failure names the entry.
-BuiltAsset BuildAsset(const AssetSpec& spec, Edition edition);
-std::vector<BuiltAsset> BuildAll(Edition edition);
+BuiltAsset BuildAsset(const AssetSpec& spec, Language edition);
+std::vector<BuiltAsset> BuildAll(Language edition);
 
 // Packs the pictures (and every .wav of soundsDir, when it is not empty) into zor.res and zor2.res in
 // dataDir, which is made when missing. False with a reason in error when anything fails; no archive is left

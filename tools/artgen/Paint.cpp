@@ -6,6 +6,7 @@
 #include <pango/pangocairo.h>
 #include <stdexcept>
 
+#include "platform/Utf8.h"
 #include "tools/artgen/Edition.h"
 
 namespace Paint {
@@ -30,7 +31,7 @@ LayoutPtr MakeLayout(cairo_t* cr, const std::string& utf8, const TextStyle& styl
 
 // The style for words of the context's edition: the English edition sets them in Latin faces.
 TextStyle InEdition(cairo_t* cr, TextStyle style) {
-    if (EditionOf(cr) == Edition::English) style.font = LatinTwin(style.font);
+    if (EditionOf(cr) == Language::English) style.font = LatinTwin(style.font);
     return style;
 }
 } // namespace
@@ -163,7 +164,7 @@ TextStyle Fit(cairo_t* cr, const Words& words, TextStyle style, double maxWidth)
 }
 
 const char* Pick(cairo_t* cr, const Words& words) {
-    return EditionOf(cr) == Edition::English ? words.en : words.ko;
+    return EditionOf(cr) == Language::English ? words.en : words.ko;
 }
 
 void Text(cairo_t* cr, const Words& words, double x, double cy, const TextStyle& style, Align align) {
@@ -171,7 +172,7 @@ void Text(cairo_t* cr, const Words& words, double x, double cy, const TextStyle&
 }
 
 void Text(cairo_t* cr, const std::string& utf8, double x, double cy, const TextStyle& style, Align align) {
-    if (EditionOf(cr) == Edition::English && HasHangul(utf8))
+    if (EditionOf(cr) == Language::English && CountHangul(utf8) > 0)
         throw std::runtime_error("Hangul in a picture of the English edition: \"" + utf8 + "\"");
     LayoutPtr layout = MakeLayout(cr, utf8, style);
     PangoRectangle ink, logical;

@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
         else
             return Usage();
     }
-    Edition edition;
-    if (!ParseEdition(editionName, edition)) return Usage();
+    Language edition;
+    if (!ParseLanguageCode(editionName, edition)) return Usage();
     const bool drawAssets = !outDir.empty() || !sheetPath.empty() || !mockupDir.empty();
     if (!drawAssets && iconDir.empty()) return Usage();
     try {
