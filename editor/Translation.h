@@ -1,17 +1,25 @@
 #pragma once
+#include <QStringList>
 #include <QTranslator>
+#include <string>
 
-// The editor's words in the chosen language while this object lives. Korean is the source text in the
+#include "common/Language.h"
+
+// The value of --lang among the editor's arguments (the program name first): empty when there is none.
+// False with a reason when --lang lacks a value or has one other than ko or en.
+bool LanguageOption(const QStringList& arguments, std::string& value, std::string& error);
+
+// The editor's words in the given language while this object lives. Korean is the source text in the
 // program; the English words come from Qt's translation file built into it (editor/translations), so
 // translators work with Qt's own tools.
 class Translation {
   public:
-    explicit Translation(bool english);
+    explicit Translation(Language language);
     ~Translation();
     Translation(const Translation&) = delete;
     Translation& operator=(const Translation&) = delete;
 
-    // False when English was asked for and its translation could not be loaded (Korean words stay).
+    // True when a translation is in use: English, loaded and installed.
     bool Installed() const { return installed_; }
 
   private:

@@ -125,11 +125,34 @@ class ViewDataTest : public EditorTestBase {
         QFETCH(bool, english);
         QFETCH(QByteArray, path);
         QFETCH(QByteArray, message);
-        const Translation translation(english);
+        const Translation translation(english ? Language::English : Language::Korean);
         QCOMPARE(translation.Installed(), english);
         view->m_mapPath = path.toStdString();
         QVERIFY(view->SaveMap());
         QCOMPARE(log.lines.back(), "mfcapp|" + message.toStdString());
+    }
+
+    void languageOptionTakesKoOrEn_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("none") << QStringList{"zor_edit"} << true << "";
+        QTest::newRow("en") << QStringList{"zor_edit", "--lang", "en"} << true << "en";
+        QTest::newRow("last wins") << QStringList{"zor_edit", "--lang", "en", "--lang", "ko"} << true << "ko";
+        QTest::newRow("no value") << QStringList{"zor_edit", "--lang"} << false << "";
+        QTest::newRow("other language") << QStringList{"zor_edit", "--lang", "fr"} << false << "fr";
+        QTest::newRow("locale name") << QStringList{"zor_edit", "--lang", "en_US.UTF-8"} << false
+                                     << "en_US.UTF-8";
+        QTest::newRow("program name only") << QStringList{"--lang"} << true << "";
+    }
+    void languageOptionTakesKoOrEn() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, ok);
+        QFETCH(QString, value);
+        std::string got, error;
+        QCOMPARE(LanguageOption(arguments, got, error), ok);
+        QCOMPARE(QString::fromStdString(got), value);
+        QCOMPARE(error.empty(), ok);
     }
 
     void loadThenSaveWritesTheSameBytes() {

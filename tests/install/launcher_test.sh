@@ -89,7 +89,7 @@ done
     fail "a link into an older install is not renewed"
 
 # A map path: kept as typed where the game's data is, made absolute from anywhere else; the paths of the
-# options are made absolute, their numbers are not maps.
+# options are made absolute, their numbers and languages are not maps.
 mkdir -p "$work/pictures"
 cd "$work/pictures"
 start "$home" "" zor cat.map --replay run.txt --trace /tmp/t.txt --seed 7 --frames 9
@@ -99,6 +99,10 @@ saw "arg=$work/pictures/run.txt"
 saw "arg=/tmp/t.txt"
 saw "arg=7"
 saw "arg=9"
+start "$home" "" zor --lang en --scale 2
+saw "cwd=$folder"
+saw "arg=en"
+saw "arg=2"
 cd "$folder"
 start "$home" "" zor sample.map
 saw "cwd=$folder"
@@ -119,6 +123,11 @@ saw "cwd=$folder"
 start "$home" "" zor_edit cat.jpg
 saw "cwd=$work/pictures"
 saw "arg=cat.jpg"
+start "$home" "" zor_edit --lang en
+saw "cwd=$folder"
+saw "arg=en"
+start "$home" "" zor_edit --lang en cat.jpg
+saw "cwd=$work/pictures"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "launchers: ok"
