@@ -80,6 +80,16 @@ TEST(EditionDrawing, AContextPicksTheWordsAndFacesOfItsEdition) {
     EXPECT_STREQ(Paint::Pick(cr, words), "준비~");
 }
 
+TEST(EditionDrawing, AFaceThatIsNotInstalledIsAnErrorNotAQuietStandIn) {
+    Canvas canvas(4, 4);
+    Paint::TextStyle style;
+    EXPECT_NO_THROW(Paint::Text(canvas.Context(), "Go", 2, 2, style));
+    style.font = LatinTwin(style.font);
+    EXPECT_NO_THROW(Paint::Text(canvas.Context(), "Go", 2, 2, style));
+    style.font = "No Such Face Zq Bold";
+    EXPECT_THROW(Paint::Text(canvas.Context(), "Go", 2, 2, style), std::runtime_error);
+}
+
 // The entries of one built archive, by name.
 std::vector<std::pair<std::string, std::vector<uint8_t>>> Entries(const fs::path& path) {
     Archive archive;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 #include <pango/pangocairo.h>
+#include <set>
 #include <stdexcept>
 
 #include "platform/Utf8.h"
@@ -18,10 +19,28 @@ struct LayoutDeleter {
 };
 using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
 
+// Throws unless the face's family is installed: fontconfig would quietly draw another one instead.
+// Each face is looked up once.
+void RequireFace(PangoContext* context, const PangoFontDescription* wanted, const std::string& face) {
+    static std::set<std::string> found;
+    if (found.count(face)) return;
+    PangoFont* font = pango_context_load_font(context, wanted);
+    PangoFontDescription* got = font ? pango_font_describe(font) : nullptr;
+    const char* family = got ? pango_font_description_get_family(got) : nullptr;
+    const bool installed =
+        family && g_ascii_strcasecmp(family, pango_font_description_get_family(wanted)) == 0;
+    if (got) pango_font_description_free(got);
+    if (font) g_object_unref(font);
+    if (!installed)
+        throw std::runtime_error("the font '" + face + "' is not installed (scripts/install-deps.sh)");
+    found.insert(face);
+}
+
 LayoutPtr MakeLayout(cairo_t* cr, const std::string& utf8, const TextStyle& style) {
     LayoutPtr layout(pango_cairo_create_layout(cr));
     PangoFontDescription* desc = pango_font_description_from_string(style.font.c_str());
     pango_font_description_set_absolute_size(desc, style.size * PANGO_SCALE);
+    RequireFace(pango_layout_get_context(layout.get()), desc, style.font);
     if (style.bold) pango_font_description_set_weight(desc, PANGO_WEIGHT_BOLD);
     pango_layout_set_font_description(layout.get(), desc);
     pango_font_description_free(desc);
