@@ -27,7 +27,8 @@ Two pictures stand side by side and differ in exactly five places. Player 1
 searches the left picture with the mouse, player 2 the right picture with the
 arrow keys and SPACE, both at once, against a shared time gauge. Ten lives
 each, a card-pairing bonus stage after every fifth stage, a ten-place ranking,
-a saved game, data packs of ten picture pairs each, and Korean menus.
+a saved game, data packs of ten picture pairs each, and a Korean and an English
+edition.
 .
 The package holds the game, its map editor, the pack generator and the archive
 tool.")

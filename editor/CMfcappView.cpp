@@ -1,5 +1,6 @@
 #include "editor/CMfcappView.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 #include "codecs/BmpFile.h"
@@ -21,6 +22,15 @@ constexpr const char* kStartupMap = "sample.map";
 // integers it works on, so any file, however odd its values, saves back to the same bytes.
 int32_t Shift(int32_t value, int32_t by) {
     return static_cast<int32_t>(static_cast<uint32_t>(value) + static_cast<uint32_t>(by));
+}
+
+// The message with the path's own bytes in place of %1: the path is not passed through Qt's strings,
+// which would replace bytes that are not UTF-8.
+std::string WithPath(const QString& message, const std::string& path) {
+    std::string text = message.toStdString();
+    const size_t at = text.find("%1");
+    if (at != std::string::npos) text.replace(at, 2, path);
+    return text;
 }
 } // namespace
 
@@ -90,7 +100,8 @@ bool CMfcappView::SaveMap() {
         Show("mapfile write error...");
         return false;
     }
-    Show(m_mapPath + "로 저장 되었습니다.");
+    // The one Korean message: Korean is its source text, translation files give the other languages.
+    Show(WithPath(QCoreApplication::translate("CMfcappView", "%1로 저장 되었습니다."), m_mapPath));
     return true;
 }
 

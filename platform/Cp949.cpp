@@ -50,9 +50,15 @@ size_t Utf8SequenceLength(const char* p, size_t left) {
     return n < left ? n : left;
 }
 
+constexpr unsigned char kSingleByteMax = 0x80; // bytes up to this one stand alone; above it lead two
+constexpr unsigned char kNoLead = 0xFF;
+
+size_t Cp949CharLength(unsigned char lead) {
+    return lead > kSingleByteMax && lead < kNoLead ? 2 : 1;
+}
+
 size_t Cp949SequenceLength(const char* p, size_t left) {
-    const auto lead = static_cast<unsigned char>(p[0]);
-    const size_t n = lead > 0x80 && lead < 0xFF ? 2 : 1;
+    const size_t n = Cp949CharLength(static_cast<unsigned char>(p[0]));
     return n < left ? n : left;
 }
 } // namespace
@@ -65,4 +71,14 @@ std::string Utf8ToCp949(std::string_view utf8) {
 std::string Cp949ToUtf8(std::string_view cp949) {
     static Converter converter("UTF-8", "CP949");
     return converter.Run(cp949, "?", Cp949SequenceLength);
+}
+
+size_t FitCp949(std::string_view text, size_t limit) {
+    size_t n = 0;
+    while (n < text.size()) {
+        const size_t next = n + Cp949CharLength(static_cast<unsigned char>(text[n]));
+        if (next > limit || next > text.size()) break;
+        n = next;
+    }
+    return n;
 }

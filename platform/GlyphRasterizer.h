@@ -20,6 +20,9 @@ class GlyphRasterizer {
     // A face by name with a cell height in pixels (ascent + descent) and a weight (100 to 900); the same
     // request answers the same number. -1 when no font can be had.
     virtual int OpenFont(int cellHeight, int weight, std::string_view face) = 0;
-    // Renders one UTF-8 line, reusing out's storage; false when the font is unknown.
+    // Renders one UTF-8 line, reusing out's storage; false when the font is unknown. Characters the font
+    // cannot draw are left out.
     virtual bool RenderLine(int font, std::string_view utf8, CoverageBitmap& out) = 0;
+    // Whether the font (with its fallback faces) draws the character.
+    virtual bool HasGlyph(int font, uint32_t codepoint) const = 0;
 };

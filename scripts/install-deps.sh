@@ -10,10 +10,10 @@ PACKAGES=(
   # game and platform
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg62-turbo-dev libfontconfig-dev
   fluidsynth timgm6mb-soundfont
-  # fonts the game and the art use
-  fonts-liberation fonts-comic-neue fonts-nanum fonts-nanum-extra fonts-woowa-bm fonts-dejavu-core
-  # editor
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # fonts the game and the art use (Dosis letters the English edition's pictures)
+  fonts-liberation fonts-comic-neue fonts-nanum fonts-nanum-extra fonts-woowa-bm fonts-dejavu-core fonts-dosis
+  # editor, and Qt's translation tools (CMake rules, lupdate, lrelease) for its English words
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev
   # asset builder
   libcairo2-dev libpango1.0-dev libimagequant-dev libpng-dev libfluidsynth-dev
   # photo pairs: segmentation and inpainting
@@ -25,6 +25,8 @@ PACKAGES=(
   openbox xdotool x11-utils
   # checks of the menu entries and the AppStream description
   desktop-file-utils appstream
+  # reading the English edition's screenshots back (scripts/ocr-check.sh)
+  tesseract-ocr tesseract-ocr-eng
 )
 
 missing=()

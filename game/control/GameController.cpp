@@ -18,6 +18,7 @@
 #include "game/play/Stage.h"
 #include "game/screens/Globals.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr const char* kSixthWord = "mfkdlwpqz";
@@ -309,8 +310,8 @@ void CGameController::UpdateBonus() {
 void CGameController::DrawPause() {
     gLogoScene.Message(MsgDraw, 0, 0);
     const int y = gShell.frameCounter % kPauseBlinkFrames < kPauseBlinkFrames / 2 ? 0 : kPauseBottomY;
-    PutFontText(gDisplayFont, 0, y, kBlack, "PAUSE");
-    PutFontText(gDisplayFont, kPauseRightX, y, kBlack, "PAUSE");
+    PutFontText(gDisplayFont, 0, y, kBlack, GameText(TextPause));
+    PutFontText(gDisplayFont, kPauseRightX, y, kBlack, GameText(TextPause));
 }
 
 void CGameController::Draw(int drawMode) {

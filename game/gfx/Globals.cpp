@@ -6,3 +6,4 @@ FadeTables gFadeTables;
 NumberStrip gNumberStrip;
 FontHandle gDisplayFont = kNoFont;
 TextCache gTextCache;
+uint64_t gHangulGlyphsDrawn = 0;

@@ -1,5 +1,7 @@
 #pragma once
 // The graphics subsystem's program-wide objects.
+#include <cstdint>
+
 #include "game/gfx/Display.h"
 #include "game/gfx/FadeTables.h"
 #include "game/gfx/Font.h"
@@ -13,3 +15,4 @@ extern FadeTables gFadeTables;
 extern NumberStrip gNumberStrip;
 extern FontHandle gDisplayFont; // the pause label, the credits and the page counter
 extern TextCache gTextCache;
+extern uint64_t gHangulGlyphsDrawn; // Hangul characters put on the back surface by the text operations

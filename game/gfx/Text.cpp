@@ -5,6 +5,8 @@
 
 #include "game/gfx/CoverageBlend.h"
 #include "game/gfx/Globals.h"
+#include "platform/Cp949.h"
+#include "platform/Utf8.h"
 
 namespace {
 constexpr size_t kFormatBufferSize = 256; // longer formatted text is cut to fit
@@ -39,8 +41,23 @@ void PutTextF(int x, int y, uint32_t color, const char* format, ...) {
 
 void PutFontText(FontHandle font, int x, int y, uint32_t color, const char* text) {
     if (!text || !gDisplay.lowDDBack) return;
-    const CoverageBitmap* line = gTextCache.Line(font, text);
-    if (line) BlendCoverage(*line, *gDisplay.lowDDBack, x, y, PackGdiColor(color), gPixelConversion);
+    const TextCache::Line* line = gTextCache.Get(font, text);
+    if (!line) return;
+    BlendCoverage(line->coverage, *gDisplay.lowDDBack, x, y, PackGdiColor(color), gPixelConversion);
+    gHangulGlyphsDrawn += uint64_t(line->hangul);
+}
+
+void CollectMissingGlyphs(FontHandle font, std::string_view cp949, std::string& missing) {
+    GlyphRasterizer* rasterizer = gTextCache.Rasterizer();
+    if (!rasterizer || font == kNoFont) return;
+    const std::string utf8 = Cp949ToUtf8(cp949);
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t start = at;
+        const uint32_t codepoint = NextCodepoint(utf8, at);
+        const std::string character = utf8.substr(start, at - start);
+        if (!rasterizer->HasGlyph(font, codepoint) && missing.find(character) == std::string::npos)
+            missing += character;
+    }
 }
 
 void PutFontTextF(FontHandle font, int x, int y, uint32_t color, const char* format, ...) {

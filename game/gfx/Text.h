@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "game/gfx/Font.h"
 
@@ -14,3 +16,6 @@ void PutText(int x, int y, uint32_t color, const char* text);
 void PutFontText(FontHandle font, int x, int y, uint32_t color, const char* text);
 [[gnu::format(printf, 5, 6)]] void PutFontTextF(FontHandle font, int x, int y, uint32_t color,
                                                 const char* format, ...);
+// Adds to `missing` (UTF-8) the characters of a code page 949 text that the font cannot draw and that it
+// does not hold yet; nothing when there is no font to ask.
+void CollectMissingGlyphs(FontHandle font, std::string_view cp949, std::string& missing);

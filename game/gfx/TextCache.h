@@ -16,14 +16,18 @@ class TextCache {
     // The rasterizer that fonts are made with; null makes every text draw nothing. Empties the cache.
     void SetRasterizer(GlyphRasterizer* rasterizer);
     GlyphRasterizer* Rasterizer() const { return rasterizer_; }
-    // The coverage of a code page 949 line in a font, rendered on first use; null when it cannot be had.
-    const CoverageBitmap* Line(FontHandle font, std::string_view cp949);
+    struct Line {
+        CoverageBitmap coverage;
+        int hangul = 0; // Hangul characters in the line
+    };
+    // A code page 949 line in a font, rendered on first use; null when it cannot be had.
+    const Line* Get(FontHandle font, std::string_view cp949);
 
   private:
     struct Entry {
         FontHandle font = kNoFont;
         std::string text;
-        CoverageBitmap coverage;
+        Line line;
         uint64_t lastUse = 0;
     };
 

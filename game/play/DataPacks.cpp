@@ -14,6 +14,7 @@
 #include "game/gfx/ShowError.h"
 #include "game/play/Globals.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace fs = std::filesystem;
 
@@ -32,7 +33,7 @@ bool IsPictureName(const std::string& name) {
 }
 
 void FailStage(const std::string& packName) {
-    ShowError("DATA FILE LOAD ERROR!!! %s", packName.c_str());
+    ShowError(GameTextUtf8(TextPackLoadError), packName.c_str());
     PostClose();
 }
 } // namespace
@@ -61,7 +62,7 @@ int DiscoverPacks(CGameController& controller, const std::string& directory) {
         controller.packs[controller.packCount++] = std::move(pack);
     }
     if (files.empty()) {
-        ShowError("Can not found Data(*.zor) File");
+        ShowError("%s", GameTextUtf8(TextNoDataPack));
         PostClose();
     }
     return controller.packCount;
@@ -132,16 +133,16 @@ int ReadCommandLine(CGameController& controller, const std::string& argument) {
     const std::string picture = name + ".jpg";
     const std::string map = name + ".map";
     if (name.size() > kMaxMapPath) {
-        ShowError("IMAGE FILE LOAD ERROR!!  %s", picture.c_str());
+        ShowError(GameTextUtf8(TextPictureLoadError), picture.c_str());
         PostClose();
         return 1;
     }
     if (!controller.stagePicture.LowLoadJpeg(nullptr, picture.c_str(), 0, 0)) {
-        ShowError("IMAGE FILE LOAD ERROR!!  %s", picture.c_str());
+        ShowError(GameTextUtf8(TextPictureLoadError), picture.c_str());
         PostClose();
     }
     if (!gDifferenceMap.LoadMapFile(map)) {
-        ShowError("MAP FILE LOAD ERROR!!  %s", map.c_str());
+        ShowError(GameTextUtf8(TextMapFileLoadError), map.c_str());
         PostClose();
     }
     gDifferenceMap.showAnswers = 1;

@@ -12,6 +12,7 @@
 #include "game/io/Pen.h"
 #include "game/play/PlayPictures.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr int kFoundLastFrame = 7;
@@ -54,7 +55,7 @@ int CDifferenceMap::LoadMapFromPack(const Archive& pack, std::string_view entryN
     showAnswers = 0;
     if (pack.FindOffset(entryName) < 0) {
         const std::string name(entryName);
-        ShowError("MAP LOAD ERROR!!! %s", name.c_str());
+        ShowError(GameTextUtf8(TextMapEntryLoadError), name.c_str());
         return 0;
     }
     std::vector<uint8_t> bytes;

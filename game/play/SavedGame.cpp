@@ -9,6 +9,7 @@
 #include "game/gfx/ShowError.h"
 #include "game/play/DataPacks.h"
 #include "game/play/Stage.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr size_t kOrderBytes = 2 * CGameController::kOrderEntries;
@@ -72,7 +73,7 @@ bool SaveGame() {
     if (WriteFileAtomically(kSaveFileName, EncodeSavedGame(gController, gPlayer1Pen.lives, gPlayer2Pen.lives),
                             error))
         return true;
-    ShowError("SAVE FILE WRITE ERROR!!! %s", error.c_str());
+    ShowError(GameTextUtf8(TextSaveWriteError), error.c_str());
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "game/gfx/Text.h"
 #include "game/screens/TextFade.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr int kTextXRange = 250;
@@ -36,7 +37,7 @@ void CEndingScene::Draw() {
     PixelBuffer& screen = *gDisplay.lowDDBack;
     background.BltCell(0, 0, 0, false, screen);
     tvStrips[tv.strip].BltCell(kTvAt.x, kTvAt.y, tv.cell, false, screen);
-    PutFontText(gDisplayFont, textX, textY, textColor, credits[step / 2]);
+    PutFontText(gDisplayFont, textX, textY, textColor, GameText(CreditText(step / 2)));
 }
 
 // A line fades in on an even step and out on the odd one; the next line starts at a new place.

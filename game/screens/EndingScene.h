@@ -3,9 +3,8 @@
 
 #include "game/control/Scene.h"
 #include "game/gfx/Surface.h"
-#include "game/screens/Cp949Lines.h"
-#include "game/screens/CreditsText.h"
 #include "game/screens/TvAnimation.h"
+#include "game/texts/TextId.h"
 
 // The ending: a room with an animated television and the credits, one line at a time at random places,
 // fading in and out. It loops until the player leaves.
@@ -19,7 +18,6 @@ class CEndingScene : public CScene {
     uint32_t textColor = 0;
     TvAnimation tv;
     Surface background, tvStrips[2];
-    const Cp949Lines<kCreditLines, kCreditFieldBytes> credits{kCredits};
 
     int Message(int msg, int a, int b) override;
 

@@ -4,6 +4,7 @@
 #include "game/gfx/Text.h"
 #include "game/screens/TextFade.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr int kSpeakerWidth = 83, kSpeakerHeight = 33;
@@ -38,7 +39,7 @@ void CIntroScene::Draw() {
                      screen);
     const int first = page / 2 * kLinesPerGroup;
     for (int k = 0; k < kLinesPerGroup; ++k)
-        PutText(kTextAt.x, kTextAt.y + k * kLineSpacing, textColor, lines[first + k]);
+        PutText(kTextAt.x, kTextAt.y + k * kLineSpacing, textColor, GameText(IntroText(first + k)));
 }
 
 void CIntroScene::Update() {

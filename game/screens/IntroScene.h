@@ -3,8 +3,7 @@
 
 #include "game/control/Scene.h"
 #include "game/gfx/Surface.h"
-#include "game/screens/Cp949Lines.h"
-#include "game/screens/IntroText.h"
+#include "game/texts/TextId.h"
 
 // The intro: a background with two animated speakers and their dialogue, four lines at a time, fading in and
 // out. It never ends by itself; after the last page it repeats the closing page until the player leaves.
@@ -17,7 +16,6 @@ class CIntroScene : public CScene {
     int page = 0;
     uint32_t textColor = 0;
     Surface background, speaker1, speaker2;
-    const Cp949Lines<kIntroSlots, kIntroSlotBytes> lines{kIntroLines};
 
     int Message(int msg, int a, int b) override;
 

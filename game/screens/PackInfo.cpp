@@ -5,23 +5,24 @@
 #include <cstring>
 #include <fstream>
 
-#include "game/screens/Cp949Lines.h"
+#include "game/texts/GameTexts.h"
+#include "platform/Cp949.h"
 
 namespace {
 constexpr uint8_t kDefaultStars = 3;
-constexpr const char* kDefaultMaker = "QAN TEAM";
 constexpr int kNoInfoLine = 2, kEnjoyLine = 3;
-// "본화일의 정보가 없습니다." and "즐겁게 게임을 즐기세여" in code page 949.
-constexpr const char* kNoInfoText = "\xBA\xBB\xC8\xAD\xC0\xCF\xC0\xC7 \xC1\xA4\xBA\xB8\xB0\xA1 "
-                                    "\xBE\xF8\xBD\xC0\xB4\xCF\xB4\xD9.";
-constexpr const char* kEnjoyText = "\xC1\xF1\xB0\xCC\xB0\xD4 \xB0\xD4\xC0\xD3\xC0\xBB "
-                                   "\xC1\xF1\xB1\xE2\xBC\xBC\xBF\xA9";
 constexpr const char* kPackExtension = ".zor";
 constexpr const char* kInfoExtension = ".dat";
+constexpr const char* kEnglishInfoExtension = ".en.dat";
 
 void SetField(CPackInfo::Field& field, const char* text, size_t length) {
     field.fill(0);
     std::memcpy(field.data(), text, std::min(length, CPackInfo::kFieldBytes));
+}
+
+void SetText(CPackInfo::Field& field, TextId id) {
+    const char* text = GameText(id);
+    SetField(field, text, std::strlen(text));
 }
 } // namespace
 
@@ -36,12 +37,20 @@ std::string PackInfoFileName(const std::string& packFileName) {
     return name;
 }
 
+std::string EnglishPackInfoFileName(const std::string& packFileName) {
+    std::string name = PackInfoFileName(packFileName);
+    const size_t length = std::strlen(kInfoExtension);
+    if (name.size() >= length && name.compare(name.size() - length, length, kInfoExtension) == 0)
+        name.resize(name.size() - length);
+    return name + kEnglishInfoExtension;
+}
+
 CPackInfo DefaultPackInfo() {
     CPackInfo info;
     info.stars = kDefaultStars;
-    SetField(info.maker, kDefaultMaker, std::strlen(kDefaultMaker));
-    SetField(info.lines[kNoInfoLine], kNoInfoText, std::strlen(kNoInfoText));
-    SetField(info.lines[kEnjoyLine], kEnjoyText, std::strlen(kEnjoyText));
+    SetText(info.maker, TextPackMaker);
+    SetText(info.lines[kNoInfoLine], TextPackNoInfo);
+    SetText(info.lines[kEnjoyLine], TextPackEnjoy);
     return info;
 }
 
@@ -60,7 +69,9 @@ CPackInfo DecodePackInfo(const std::vector<uint8_t>& bytes) {
 }
 
 CPackInfo ReadPackInfo(const std::string& packFileName) {
-    std::ifstream in(PackInfoFileName(packFileName), std::ios::binary);
+    std::ifstream in;
+    if (GameLanguage() == Language::English) in.open(EnglishPackInfoFileName(packFileName), std::ios::binary);
+    if (!in.is_open()) in.open(PackInfoFileName(packFileName), std::ios::binary);
     CPackInfo info = DefaultPackInfo();
     if (in) {
         std::vector<uint8_t> bytes(CPackInfo::kFileBytes);

@@ -12,6 +12,7 @@
 #include "game/io/Globals.h"
 #include "game/play/DataPacks.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr Rect kButtonRects[CPackSelectScene::kButtons] = {
@@ -59,8 +60,8 @@ void CPackSelectScene::Draw() {
     background.BltCell(0, 0, 0, false, Screen());
     gController.stagePicture.StretchCell(kPreview, 0, false, Screen());
     for (int i = 0; i < info.stars; ++i) star.BltCell(kStarLeft + kStarStep * i, kStarY, 0, true, Screen());
-    PutTextF(kTextX, kFileNameY, kFileNameColor, "File Name : %s", info.fileName.data());
-    PutTextF(kTextX, kMakerY, kMakerColor, "Made By : %s", info.maker.data());
+    PutTextF(kTextX, kFileNameY, kFileNameColor, GameText(TextPackFileName), info.fileName.data());
+    PutTextF(kTextX, kMakerY, kMakerColor, GameText(TextPackMadeBy), info.maker.data());
     for (int i = 0; i < CPackInfo::kLines; ++i)
         PutText(kTextX, kFirstLineY + kLineStep * i, kLineColor, info.lines[i].data());
     if (highlight != kNone)

@@ -13,6 +13,7 @@
 #include "game/io/Effects.h"
 #include "game/screens/TypedWords.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr const char* kPlaceholderName = "search name temp";
@@ -47,6 +48,13 @@ bool IgnoredCode(uint8_t code) {
     default:
         return false;
     }
+}
+
+// The English edition's names are Latin letters, digits and spaces; the Korean edition takes every byte.
+bool RefusedInName(uint8_t code) {
+    if (GameLanguage() != Language::English) return false;
+    const bool latin = (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z');
+    return !latin && !(code >= '0' && code <= '9') && code != ' ';
 }
 
 void SetName(RankEntry& entry, const char* text, size_t length) {
@@ -156,7 +164,7 @@ void CRankBoard::OnTypedChar(uint8_t code) {
         typedLength = 0;
         typed[0] = 0;
         PlayEffect(EffectMouseClick);
-    } else if (!IgnoredCode(code)) {
+    } else if (!IgnoredCode(code) && !(nameEntry && RefusedInName(code))) {
         AppendTyped(code);
     }
     CopyTypedIntoRow();

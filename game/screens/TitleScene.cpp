@@ -7,6 +7,7 @@
 #include "game/io/Effects.h"
 #include "game/io/Globals.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr Rect kItemRects[CTitleScene::kItems] = {
@@ -17,7 +18,6 @@ constexpr int kStripItems = 5; // items 0..4 have cells in the strip; item 5 a p
 constexpr int kStripCellWidth = 163, kStripCellHeight = 35;
 constexpr Point kVersionAt{425, 195};
 constexpr uint32_t kVersionGrey = 0x00646464; // RGB(100, 100, 100)
-constexpr const char* kVersion = "ver 1.9";
 } // namespace
 
 void CTitleScene::Load() {
@@ -30,7 +30,7 @@ void CTitleScene::Load() {
 void CTitleScene::Draw() {
     PixelBuffer& screen = *gDisplay.lowDDBack;
     background.BltCell(0, 0, 0, false, screen);
-    PutText(kVersionAt.x, kVersionAt.y, kVersionGrey, kVersion);
+    PutText(kVersionAt.x, kVersionAt.y, kVersionGrey, GameText(TextVersion));
     if (highlighted == kNoItem) return;
     if (highlighted < kStripItems)
         highlights.BltCell(items[highlighted].left, items[highlighted].top, highlighted, false, screen);

@@ -1,6 +1,9 @@
 #include "game/shell/GXApp.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <utility>
 
 #include "codecs/CodecMessages.h"
 #include "game/control/Globals.h"
@@ -13,11 +16,41 @@
 #include "game/io/Input.h"
 #include "game/io/SoundDevice.h"
 #include "game/shell/Globals.h"
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr const char* kMainArchiveName = "zor.res";
 constexpr const char* kSecondArchiveName = "zor2.res";
 constexpr const char* kLoadingPicture = "loading.pcx";
+constexpr const char* kEnglishArchiveDir = "en/"; // the English pictures, same names, beside the Korean ones
+
+// The archives of the edition. An English archive that cannot be opened is named once on standard error
+// and its Korean twin is opened instead, so the English edition still plays with the Korean pictures.
+void OpenArchives() {
+    const bool english = GameLanguage() == Language::English;
+    std::string missing;
+    for (auto [archive, name] :
+         {std::pair{&gMainArchive, kMainArchiveName}, {&gSecondArchive, kSecondArchiveName}}) {
+        if (english && archive->Open(kEnglishArchiveDir + std::string(name))) continue;
+        if (english) missing += (missing.empty() ? "" : ", ") + (kEnglishArchiveDir + std::string(name));
+        archive->Open(name);
+    }
+    if (!missing.empty())
+        std::fprintf(stderr, "zor: the English pictures (%s) cannot be read; the Korean pictures are shown\n",
+                     missing.c_str());
+}
+
+// Start-up check of the fonts against every text of the edition: what they cannot draw is left out of the
+// screen, so it is named here, once.
+void ReportMissingGlyphs() {
+    std::string missing;
+    for (int id = 0; id < kTextCount; ++id)
+        for (FontHandle font : {gDisplay.font, gDisplayFont})
+            CollectMissingGlyphs(font, GameText(TextId(id)), missing);
+    if (!missing.empty())
+        std::fprintf(stderr, "zor: the fonts cannot draw these characters, which are left out: %s\n",
+                     missing.c_str());
+}
 
 // Puts the loading picture on screen while the rest loads.
 void ShowLoadingPicture() {
@@ -39,19 +72,19 @@ bool CGXFrame::LoadFrame(const PlatformServices& platform, const std::string& ma
     gTextCache.SetRasterizer(platform.glyphs);
     if (!platform.presenter ||
         !InitDisplay(*platform.presenter, *platform.clock, kScreenWidth, kScreenHeight, kScreenDepth)) {
-        ShowError("DirectX 초기화에 실패했습니다");
+        ShowError("%s", GameTextUtf8(TextDisplayFailed));
         std::exit(0);
     }
     DSCreate(platform.audio); // no sound device: the game runs silent, without a message
-    if (!DICreate(platform.input)) ShowError("Direct Input Create error!!!!");
-    gMainArchive.Open(kMainArchiveName);
-    gSecondArchive.Open(kSecondArchiveName);
+    if (!DICreate(platform.input)) ShowError("%s", GameTextUtf8(TextInputFailed));
+    OpenArchives();
     ShowLoadingPicture();
     BuildFadeTables();
     LoadEffects(&gMainArchive);
     gController.StartUp(mapArgument);
     gDisplayFont = MakeFont(kDisplayFontHeight, kFontWeight, "Comic Sans MS");
     gDisplay.font = MakeFont(kDefaultFontHeight, kFontWeight, "Arial");
+    ReportMissingGlyphs();
     return true;
 }
 

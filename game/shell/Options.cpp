@@ -3,10 +3,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/Language.h"
+
 const char* const kUsage =
-    "Usage: zor [MAP] [--window] [--scale N] [--integer-scale]"
+    "Usage: zor [MAP] [--lang ko|en] [--window] [--scale N] [--integer-scale]"
     " [--replay SCRIPT [--trace FILE] [--shots DIR] [--seed N] [--frames N]]\n"
     "  MAP               play this picture pair's map in test mode (e.g. sample.map)\n"
+    "  --lang            the edition: ko (Korean) or en (English); default: LANGUAGE, LC_ALL,\n"
+    "                    LC_MESSAGES, LANG, the first naming ko or en, else Korean\n"
     "  --window          run in a window instead of full screen (Alt+Enter toggles)\n"
     "  --scale           the window N times 640x480 (default: the largest that fits)\n"
     "  --integer-scale   full screen in whole multiples of 640x480 only (crisp pixels)\n"
@@ -53,6 +57,14 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
                 return false;
             }
             options.windowScale = static_cast<int>(n);
+        } else if (arg == "--lang") {
+            if (!value(v)) return false;
+            Language language = Language::Korean;
+            if (!ParseLanguageCode(v, language)) {
+                error = arg + " takes ko or en, not '" + v + "'";
+                return false;
+            }
+            options.language = v;
         } else if (arg == "--replay") {
             if (!value(v)) return false;
             options.replayPath = v;

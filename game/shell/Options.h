@@ -13,6 +13,7 @@ struct Options {
     std::string shotDir = "."; // --shots DIR
     unsigned seed = 1;         // --seed N: the calendar time a scripted run's clock reports
     int frames = -1;           // --frames N: end after N frames
+    std::string language;      // --lang ko|en; empty: chosen by the environment
     bool help = false;
 };
 

@@ -4,9 +4,11 @@
 #include <memory>
 #include <sstream>
 
+#include "common/Language.h"
 #include "game/shell/MainLoop.h"
 #include "game/shell/Options.h"
 #include "game/shell/ScriptedRun.h"
+#include "game/texts/GameTexts.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlClock.h"
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    SetGameLanguage(ChooseLanguage(options.language, ProcessEnvironment));
     ReplayScript script;
     const bool scripted = !options.replayPath.empty();
     if (scripted && !LoadScript(options.replayPath, script, error)) {

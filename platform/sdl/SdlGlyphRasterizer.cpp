@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fontconfig/fontconfig.h>
 
+#include "platform/Utf8.h"
+
 namespace {
 constexpr const char* kKoreanPattern = "sans-serif:lang=ko";
 constexpr int kMaxCellHeight = 512;
@@ -55,22 +57,6 @@ TtfFontPtr OpenForCell(const std::string& file, int cellHeight, int& pointSize) 
     return font;
 }
 
-// Decodes one UTF-8 character at `at`, advancing it; malformed bytes decode as U+FFFD one at a time.
-uint32_t NextCodepoint(std::string_view text, size_t& at) {
-    constexpr uint32_t kReplacement = 0xFFFD;
-    const auto lead = static_cast<unsigned char>(text[at++]);
-    if (lead < 0x80) return lead;
-    const int extra = lead >= 0xF0 && lead < 0xF8 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || at + size_t(extra) > text.size()) return kReplacement;
-    uint32_t cp = lead & (0x3F >> extra);
-    for (int i = 0; i < extra; ++i) {
-        const auto c = static_cast<unsigned char>(text[at + size_t(i)]);
-        if ((c & 0xC0) != 0x80) return kReplacement;
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    at += size_t(extra);
-    return cp;
-}
 } // namespace
 
 SdlGlyphRasterizer::SdlGlyphRasterizer() {
@@ -113,10 +99,13 @@ int SdlGlyphRasterizer::PointSize(int font) const {
 }
 
 TTF_Font* SdlGlyphRasterizer::FontFor(const Face& face, uint32_t codepoint) const {
-    if (!face.fallback || TTF_GlyphIsProvided32(face.primary.get(), codepoint) ||
-        !TTF_GlyphIsProvided32(face.fallback.get(), codepoint))
-        return face.primary.get();
-    return face.fallback.get();
+    if (TTF_GlyphIsProvided32(face.primary.get(), codepoint)) return face.primary.get();
+    if (face.fallback && TTF_GlyphIsProvided32(face.fallback.get(), codepoint)) return face.fallback.get();
+    return nullptr;
+}
+
+bool SdlGlyphRasterizer::HasGlyph(int font, uint32_t codepoint) const {
+    return font >= 0 && size_t(font) < faces_.size() && FontFor(faces_[size_t(font)], codepoint);
 }
 
 // Renders run_ in one font and copies its coverage into the line from penX on, baselines aligned.
@@ -164,6 +153,7 @@ bool SdlGlyphRasterizer::RenderLine(int font, std::string_view utf8, CoverageBit
             end = next;
         }
         at = end;
+        if (!runFont) continue; // characters no face has are left out rather than drawn as boxes
         run_.assign(utf8.substr(start, end - start));
         DrawRun(face, runFont, penX, out);
     }

@@ -25,6 +25,7 @@ class SdlGlyphRasterizer : public GlyphRasterizer {
     bool Ready() const { return ready_; }
     int OpenFont(int cellHeight, int weight, std::string_view face) override;
     bool RenderLine(int font, std::string_view utf8, CoverageBitmap& out) override;
+    bool HasGlyph(int font, uint32_t codepoint) const override;
 
     // The point size chosen for a font (for the record), or 0.
     int PointSize(int font) const;
@@ -39,6 +40,7 @@ class SdlGlyphRasterizer : public GlyphRasterizer {
         int pointSize = 0;
     };
 
+    // The face that draws a character: the primary one, else the Korean one; null when neither has it.
     TTF_Font* FontFor(const Face& face, uint32_t codepoint) const;
     void DrawRun(const Face& face, TTF_Font* font, int& penX, CoverageBitmap& out);
 

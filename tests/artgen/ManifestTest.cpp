@@ -1,4 +1,5 @@
-// Every picture of the manifest, loaded from the built archives through the game's own loaders.
+// Every picture of the manifest, loaded from the built archives of both editions through the game's own
+// loaders.
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include "game/gfx/ShowError.h"
 #include "game/gfx/Surface.h"
 #include "tests/support/MessageLog.h"
+#include "tools/artgen/Edition.h"
 #include "tools/artgen/Manifest.h"
 
 namespace {
@@ -17,10 +19,17 @@ std::string DataDir() {
     return dir ? dir : "";
 }
 
-class ManifestTest : public ::testing::TestWithParam<AssetSpec> {
+// An entry of the manifest in the archives of one edition.
+struct EditionAsset {
+    Language edition;
+    AssetSpec spec;
+};
+
+class ManifestTest : public ::testing::TestWithParam<EditionAsset> {
   protected:
     void SetUp() override {
-        const fs::path path = fs::path(DataDir()) / ArchiveFileName(GetParam().archive);
+        const fs::path path = fs::path(DataDir()) / EditionFolder(GetParam().edition) /
+                              ArchiveFileName(GetParam().spec.archive);
         if (DataDir().empty() || !fs::exists(path)) GTEST_SKIP() << "no built archive at " << path;
         ASSERT_EQ(archive.Open(path.string()), 1);
         SetErrorSink(&log);
@@ -29,7 +38,7 @@ class ManifestTest : public ::testing::TestWithParam<AssetSpec> {
 
     // Loads the entry the way the game does: strips with their cell size, other pictures whole.
     bool Load(Surface& s) {
-        const AssetSpec& a = GetParam();
+        const AssetSpec& a = GetParam().spec;
         const bool strip = a.cells > 1 && a.stride == a.cellWidth;
         const int cw = strip ? a.cellWidth : 0, ch = strip ? a.cellHeight : 0;
         if (a.format == Format::Pcx256) return s.LoadPcx256(&archive, a.name, cw, ch);
@@ -41,7 +50,7 @@ class ManifestTest : public ::testing::TestWithParam<AssetSpec> {
 };
 
 TEST_P(ManifestTest, LoadsWithItsGeometry) {
-    const AssetSpec& a = GetParam();
+    const AssetSpec& a = GetParam().spec;
     Surface s;
     ASSERT_TRUE(Load(s)) << (log.lines.empty() ? "" : log.lines[0]);
     EXPECT_TRUE(log.lines.empty());
@@ -57,7 +66,7 @@ TEST_P(ManifestTest, LoadsWithItsGeometry) {
 TEST_P(ManifestTest, KeyIsUsedOnlyWhereThePictureIsDrawnKeyed) {
     // Pictures drawn without the key cover every pixel; keyed ones have a transparent background and
     // something drawn in every cell.
-    const AssetSpec& a = GetParam();
+    const AssetSpec& a = GetParam().spec;
     Surface s;
     ASSERT_TRUE(Load(s));
     for (int cell = 0; cell < a.cells; ++cell) {
@@ -74,15 +83,22 @@ TEST_P(ManifestTest, KeyIsUsedOnlyWhereThePictureIsDrawnKeyed) {
     }
 }
 
-std::string Name(const ::testing::TestParamInfo<AssetSpec>& info) {
-    std::string name = info.param.name;
+std::vector<EditionAsset> BothEditions() {
+    std::vector<EditionAsset> all;
+    for (Language edition : {Language::Korean, Language::English})
+        for (const AssetSpec& spec : Manifest()) all.push_back({edition, spec});
+    return all;
+}
+
+std::string Name(const ::testing::TestParamInfo<EditionAsset>& info) {
+    std::string name =
+        std::string(info.param.edition == Language::English ? "en_" : "ko_") + info.param.spec.name;
     for (char& c : name)
         if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Assets, ManifestTest, ::testing::ValuesIn(Manifest().begin(), Manifest().end()),
-                         Name);
+INSTANTIATE_TEST_SUITE_P(Assets, ManifestTest, ::testing::ValuesIn(BothEditions()), Name);
 
 TEST(ManifestNames, EveryEntryTheGameAsksForIsListedOnce) {
     const char* const kMain[] = {

@@ -35,6 +35,14 @@ TEST(Options, WindowAndScaling) {
     EXPECT_TRUE(o.integerScale);
 }
 
+TEST(Options, LanguageIsEmptyUnlessGiven) {
+    Options o;
+    std::string error;
+    EXPECT_EQ(o.language, "");
+    ASSERT_TRUE(Parse({"--lang", "en"}, o, error)) << error;
+    EXPECT_EQ(o.language, "en");
+}
+
 struct BadArgs {
     std::vector<const char*> args;
     const char* error;
@@ -57,4 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgs{{"--fast"}, "unknown option --fast"},
                       BadArgs{{"--scale", "0"}, "--scale takes a number from 1 to 8, not '0'"},
                       BadArgs{{"--scale", "9"}, "--scale takes a number from 1 to 8, not '9'"},
-                      BadArgs{{"a.map", "b.map"}, "only one map may be given"}));
+                      BadArgs{{"a.map", "b.map"}, "only one map may be given"},
+                      BadArgs{{"--lang", "de"}, "--lang takes ko or en, not 'de'"},
+                      BadArgs{{"--lang", "en_US"}, "--lang takes ko or en, not 'en_US'"},
+                      BadArgs{{"--lang"}, "--lang needs a value"}));

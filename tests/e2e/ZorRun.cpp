@@ -23,12 +23,18 @@ std::string Quote(const std::string& s) {
     return out + "'";
 }
 
-// A pack or its info file that the run leaves out.
+// The name up to its first dot: a pack and its info files (a.zor, a.dat, a.en.dat) share it.
+std::string FirstStem(const fs::path& file) {
+    const std::string name = file.filename().string();
+    return name.substr(0, name.find('.'));
+}
+
+// A pack or one of its info files that the run leaves out.
 bool LeftOut(const fs::path& file, const std::vector<std::string>& packs) {
     const std::string ext = file.extension().string();
     if (packs.empty() || (ext != ".zor" && ext != ".dat")) return false;
     for (const std::string& pack : packs)
-        if (fs::path(pack).stem() == file.stem()) return false;
+        if (FirstStem(pack) == FirstStem(file)) return false;
     return true;
 }
 
@@ -88,6 +94,7 @@ ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
     for (const auto& [key, value] : options.env) command += " " + key + "=" + Quote(value);
     const char* binary = std::getenv("ZOR_E2E_BINARY");
     command += " " + Quote(binary ? binary : ZOR_BINARY) + " --replay script.txt --trace trace.txt --shots .";
+    if (!options.language.empty()) command += " --lang " + Quote(options.language);
     for (const std::string& arg : options.args) command += " " + Quote(arg);
     command += " 2> stderr.txt";
     const int status = std::system(command.c_str());

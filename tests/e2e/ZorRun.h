@@ -24,6 +24,7 @@ struct ZorRunOptions {
     bool withData = true;                     // link the built data directory's files into the work dir
     std::vector<std::string> packs;           // when given, only these packs (with their info files)
     std::map<std::string, std::string> files; // files written into the work dir before the run (name, bytes)
+    std::string language = "ko";              // --lang; empty: the edition the environment chooses
 };
 
 // Runs the zor built with the tests, or the one named by the environment variable ZOR_E2E_BINARY (to see

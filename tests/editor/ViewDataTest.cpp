@@ -5,6 +5,7 @@
 #include "codecs/CodecMessages.h"
 #include "common/MapFile.h"
 #include "editor/CMfcappView.h"
+#include "editor/Translation.h"
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/support/GifFiles.h"
 #include "tests/support/JpegEncode.h"
@@ -111,6 +112,54 @@ class ViewDataTest : public EditorTestBase {
         QVERIFY(view->SaveMap());
         const std::vector<uint8_t> bytes = ReadAll("sample.map");
         QCOMPARE(std::vector<uint8_t>(bytes.begin() + 16, bytes.begin() + 32), Le32s({100, 50, 20, 10}));
+    }
+
+    // The save message in each language, through Qt's translation of the Korean source text; the map
+    // path keeps its own bytes, even those that are not UTF-8.
+    void saveMessageIsInTheEditorsLanguage_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("ko") << false << QByteArray("sample.map")
+                            << QByteArray("sample.map로 저장 되었습니다.");
+        QTest::newRow("en") << true << QByteArray("sample.map") << QByteArray("Saved to sample.map.");
+        QTest::newRow("en, cp949 name")
+            << true << QByteArray("\xB0\xA1.map") << QByteArray("Saved to \xB0\xA1.map.");
+        QTest::newRow("ko, cp949 name")
+            << false << QByteArray("\xB0\xA1.map") << QByteArray("\xB0\xA1.map로 저장 되었습니다.");
+    }
+    void saveMessageIsInTheEditorsLanguage() {
+        QFETCH(bool, english);
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, message);
+        const Translation translation(english ? Language::English : Language::Korean);
+        QCOMPARE(translation.Installed(), english);
+        view->m_mapPath = path.toStdString();
+        QVERIFY(view->SaveMap());
+        QCOMPARE(log.lines.back(), "mfcapp|" + message.toStdString());
+    }
+
+    void languageOptionTakesKoOrEn_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("none") << QStringList{"zor_edit"} << true << "";
+        QTest::newRow("en") << QStringList{"zor_edit", "--lang", "en"} << true << "en";
+        QTest::newRow("last wins") << QStringList{"zor_edit", "--lang", "en", "--lang", "ko"} << true << "ko";
+        QTest::newRow("no value") << QStringList{"zor_edit", "--lang"} << false << "";
+        QTest::newRow("other language") << QStringList{"zor_edit", "--lang", "fr"} << false << "fr";
+        QTest::newRow("locale name") << QStringList{"zor_edit", "--lang", "en_US.UTF-8"} << false
+                                     << "en_US.UTF-8";
+        QTest::newRow("program name only") << QStringList{"--lang"} << true << "";
+    }
+    void languageOptionTakesKoOrEn() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, ok);
+        QFETCH(QString, value);
+        std::string got, error;
+        QCOMPARE(LanguageOption(arguments, got, error), ok);
+        QCOMPARE(QString::fromStdString(got), value);
+        QCOMPARE(error.empty(), ok);
     }
 
     void loadThenSaveWritesTheSameBytes() {

@@ -23,6 +23,8 @@ class FakeRasterizer : public GlyphRasterizer {
             }
         return true;
     }
+    bool HasGlyph(int, uint32_t codepoint) const override { return codepoint != kMissing; }
+    static constexpr uint32_t kMissing = 0xAC01; // a syllable the fake font lacks
     std::vector<std::string> lines;
 };
 
@@ -68,6 +70,28 @@ TEST_F(TextTest, KoreanBytesAreConvertedAndBadBytesBecomeQuestionMarks) {
     ASSERT_EQ(rasterizer.lines.size(), 1u);
     EXPECT_EQ(rasterizer.lines[0].substr(0, 4), "\xed\x95\x9c ");
     EXPECT_NE(rasterizer.lines[0].find('?'), std::string::npos);
+}
+
+// Each draw counts the Hangul syllables of its line, also when the line comes from the cache.
+TEST_F(TextTest, HangulDrawnIsCountedPerDraw) {
+    const uint64_t before = gHangulGlyphsDrawn;
+    PutText(0, 0, 0, "\xc7\xd1\xb1\xdb ab"); // two syllables
+    PutText(0, 20, 0, "\xc7\xd1\xb1\xdb ab");
+    PutTextF(0, 40, 0, "%d", 7);
+    EXPECT_EQ(gHangulGlyphsDrawn - before, 4u);
+}
+
+TEST_F(TextTest, MissingGlyphsAreCollectedOnce) {
+    std::string missing;
+    CollectMissingGlyphs(gDisplay.font,
+                         "a\xb0\xa2"
+                         "b\xb0\xa2",
+                         missing);                                    // U+AC01 twice
+    CollectMissingGlyphs(gDisplay.font, "\xb0\xa2\xb0\xa1", missing); // again, and one the font has
+    EXPECT_EQ(missing, "\xea\xb0\x81");
+    std::string none;
+    CollectMissingGlyphs(kNoFont, "\xb0\xa2", none);
+    EXPECT_EQ(none, "");
 }
 
 TEST_F(TextTest, TextAtTheEdgesIsClipped) {

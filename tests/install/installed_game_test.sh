@@ -29,7 +29,7 @@ play() {
 expected="bin/zor bin/zor_res bin/zor_packgen libexec/zor/zor share/applications/org.zorgame.zor.desktop
     share/icons/hicolor/16x16/apps/zor.png share/icons/hicolor/scalable/apps/zor.svg share/man/man6/zor.6.gz
     share/man/man1/zor_res.1.gz share/man/man1/zor_packgen.1.gz share/metainfo/org.zorgame.zor.metainfo.xml
-    share/doc/zor/copyright"
+    share/doc/zor/copyright share/zor/en/zor.res share/zor/en/zor2.res"
 [ "$have_editor" = 1 ] && expected="$expected bin/zor_edit libexec/zor/zor_edit share/man/man6/zor_edit.6.gz
     share/applications/org.zorgame.zor_edit.desktop share/icons/hicolor/256x256/apps/zor_edit.png"
 for file in $expected; do

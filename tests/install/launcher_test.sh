@@ -52,7 +52,8 @@ cd "$home"
 start "$home" "" zor
 folder="$home/.local/share/zor"
 saw "cwd=$folder"
-for file in zor.res zor2.res 01_park.zor 01_park.dat 16_space.zor sample.jpg mid/sunny_start.mid; do
+for file in zor.res zor2.res en/zor.res en/zor2.res 01_park.zor 01_park.dat 16_space.zor sample.jpg \
+    mid/sunny_start.mid; do
     [ "$(readlink "$folder/$file")" = "$(readlink -f "$data/$file")" ] || fail "$file is not linked"
 done
 [ -f "$folder/sample.map" ] && [ ! -L "$folder/sample.map" ] && [ -w "$folder/sample.map" ] ||
@@ -88,7 +89,7 @@ done
     fail "a link into an older install is not renewed"
 
 # A map path: kept as typed where the game's data is, made absolute from anywhere else; the paths of the
-# options are made absolute, their numbers are not maps.
+# options are made absolute, their numbers and languages are not maps.
 mkdir -p "$work/pictures"
 cd "$work/pictures"
 start "$home" "" zor cat.map --replay run.txt --trace /tmp/t.txt --seed 7 --frames 9
@@ -98,6 +99,10 @@ saw "arg=$work/pictures/run.txt"
 saw "arg=/tmp/t.txt"
 saw "arg=7"
 saw "arg=9"
+start "$home" "" zor --lang en --scale 2
+saw "cwd=$folder"
+saw "arg=en"
+saw "arg=2"
 cd "$folder"
 start "$home" "" zor sample.map
 saw "cwd=$folder"
@@ -118,6 +123,11 @@ saw "cwd=$folder"
 start "$home" "" zor_edit cat.jpg
 saw "cwd=$work/pictures"
 saw "arg=cat.jpg"
+start "$home" "" zor_edit --lang en
+saw "cwd=$folder"
+saw "arg=en"
+start "$home" "" zor_edit --lang en cat.jpg
+saw "cwd=$work/pictures"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "launchers: ok"

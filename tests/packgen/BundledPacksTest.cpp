@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "game/screens/PackInfo.h"
 #include "tests/packgen/PairFixture.h"
 #include "tools/packgen/PackChecker.h"
 #include "tools/packgen/PackFormat.h"
@@ -33,7 +34,7 @@ std::vector<uint8_t> ReadAll(const fs::path& path) {
 }
 } // namespace
 
-TEST(BundledPacks, EveryPairPassesTheCheckAndEveryPackHasItsInfoFile) {
+TEST(BundledPacks, EveryPairPassesTheCheckAndEveryPackHasItsInfoFiles) {
     fs::path dir;
     const auto packs = BundledPacks(dir);
     if (packs.empty()) GTEST_SKIP() << "no built data directory at '" << dir << "'";
@@ -42,11 +43,18 @@ TEST(BundledPacks, EveryPairPassesTheCheckAndEveryPackHasItsInfoFile) {
     for (const fs::path& pack : packs) {
         std::ostringstream log;
         EXPECT_TRUE(CheckPack(pack.string(), log)) << log.str();
-        const std::vector<uint8_t> info = ReadAll(dir / InfoFileName(pack.filename().string()));
+        const std::vector<uint8_t> info = ReadAll(dir / PackInfoFileName(pack.filename().string()));
         ASSERT_EQ(info.size(), kInfoFileSize) << pack;
         EXPECT_GE(info[0], lastStars) << pack << ": packs rise in difficulty";
         lastStars = info[0];
         EXPECT_EQ(std::string(reinterpret_cast<const char*>(&info[1])), "QAN TEAM");
+        // The English twin: the same stars and maker, ASCII lines.
+        const std::vector<uint8_t> english = ReadAll(dir / EnglishPackInfoFileName(pack.filename().string()));
+        ASSERT_EQ(english.size(), kInfoFileSize) << pack;
+        EXPECT_EQ(english[0], info[0]) << pack;
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(&english[1])), "QAN TEAM");
+        EXPECT_TRUE(std::all_of(english.begin(), english.end(), [](uint8_t b) { return b < 0x80; })) << pack;
+        EXPECT_NE(english[33], 0) << pack << ": a first line";
     }
 }
 

@@ -32,9 +32,3 @@ TEST(PackInfoFormat, TextMustLeaveRoomForItsTerminator) {
     EXPECT_FALSE(EncodePackInfo(info, bytes, error));
     EXPECT_NE(error.find("31 bytes"), std::string::npos);
 }
-
-TEST(PackInfoFormat, InfoFileNameIsLowerCaseWithDatForZor) {
-    EXPECT_EQ(InfoFileName("Animals.ZOR"), "animals.dat");
-    EXPECT_EQ(InfoFileName("01_park.zor"), "01_park.dat");
-    EXPECT_EQ(InfoFileName("a.zor.zor"), "a.dat.dat");
-}

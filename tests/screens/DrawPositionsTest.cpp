@@ -26,6 +26,7 @@ class BoxGlyphs : public GlyphRasterizer {
         out.pixels.assign(size_t(out.width) * size_t(out.height), 255);
         return true;
     }
+    bool HasGlyph(int, uint32_t) const override { return true; }
     std::vector<int> heights;
 };
 

@@ -8,6 +8,7 @@
 #include "game/gfx/Archive.h"
 #include "game/screens/Globals.h"
 #include "game/screens/PackInfo.h"
+#include "game/texts/GameTexts.h"
 #include "tests/gfx/DisplayFixture.h"
 #include "tests/screens/ScreenFixture.h"
 #include "tests/sound/CapturingBox.h"
@@ -142,9 +143,43 @@ TEST_F(OpenPacksTest, EnteringShowsTheFirstPackAndEveryMoveReloadsPreviewAndInfo
     EXPECT_EQ(gPackSelectScene.info.stars, 3);
 }
 
-TEST(PackInfoFile, NameIsLowerCaseWithDatForEveryZor) {
+TEST(PackInfoFile, NameIsLowerCaseWithDatForEveryZorAndTheEnglishTwinEndsInEnDat) {
     EXPECT_EQ(PackInfoFileName("Animals.ZOR"), "animals.dat");
     EXPECT_EQ(PackInfoFileName("A.zor.Zor"), "a.dat.dat");
+    EXPECT_EQ(EnglishPackInfoFileName("Animals.ZOR"), "animals.en.dat");
+    EXPECT_EQ(EnglishPackInfoFileName("A.zor.Zor"), "a.dat.en.dat");
+    EXPECT_EQ(EnglishPackInfoFileName("01_park.zor"), "01_park.en.dat");
+}
+
+// The English edition takes the English twin when there is one, else the Korean file, else its own defaults;
+// the Korean edition never reads the twin.
+TEST_F(PackSelectTest, TheEnglishEditionPrefersTheEnglishTwin) {
+    std::vector<uint8_t> korean(CPackInfo::kFileBytes, 0), english(CPackInfo::kFileBytes, 0);
+    korean[0] = 2;
+    std::memcpy(&korean[33], "\xB0\xA1", 2);
+    english[0] = 4;
+    std::memcpy(&english[33], "Park", 4);
+    dir.Write("both.dat", korean);
+    dir.Write("both.en.dat", english);
+    dir.Write("korean.dat", korean);
+    struct Row {
+        Language language;
+        const char* pack;
+        int stars;
+        const char* line1;
+        const char* line3;
+    };
+    for (const Row& row : {Row{Language::English, "Both.zor", 4, "Park", ""},
+                           Row{Language::English, "korean.zor", 2, "\xB0\xA1", ""},
+                           Row{Language::English, "none.zor", 3, "", "No information on this pack."},
+                           Row{Language::Korean, "both.zor", 2, "\xB0\xA1", ""}}) {
+        SetGameLanguage(row.language);
+        const CPackInfo info = ReadPackInfo(row.pack);
+        EXPECT_EQ(info.stars, row.stars) << row.pack;
+        EXPECT_STREQ(info.lines[0].data(), row.line1) << row.pack;
+        EXPECT_STREQ(info.lines[2].data(), row.line3) << row.pack;
+    }
+    SetGameLanguage(Language::Korean);
 }
 
 TEST_F(PackSelectTest, WithoutAnInfoFileTheDefaultsShow) {

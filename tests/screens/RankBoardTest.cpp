@@ -5,6 +5,7 @@
 
 #include "game/control/Random.h"
 #include "game/screens/Globals.h"
+#include "game/texts/GameTexts.h"
 #include "tests/screens/ScreenFixture.h"
 
 namespace {
@@ -75,14 +76,17 @@ struct TypedCase {
     std::string keys;
     std::string kept;
     int mouseOver;
+    Language language = Language::Korean;
 };
 
 class NameEntryKeys : public RankTest, public ::testing::WithParamInterface<TypedCase> {};
 
 TEST_P(NameEntryKeys, ChangeTheNameAsTyped) {
     WriteTable(Tens());
+    SetGameLanguage(GetParam().language);
     ASSERT_EQ(gRankBoard.RankInsert(50), 1);
     Type(GetParam().keys);
+    SetGameLanguage(Language::Korean);
     EXPECT_EQ(Name(gRankBoard.editedRow), GetParam().kept);
     EXPECT_EQ(Plays(EffectMouseOver), GetParam().mouseOver);
     EXPECT_EQ(Plays(EffectMouseClick), 0);
@@ -98,7 +102,12 @@ INSTANTIATE_TEST_SUITE_P(
                                 "\xB0\xA1\xB0", 5},
                       TypedCase{"KoreanSyllablesTakeTwoBytesOfFourteen",
                                 "\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1",
-                                "\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1", 16}),
+                                "\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1\xB0\xA1", 16},
+                      // The English edition: Latin letters, digits and spaces; anything else is refused
+                      // without a sound, and backspace works as ever.
+                      TypedCase{"EnglishLettersDigitsSpaces", "Ann Lee 2", "Ann Lee 2", 9, Language::English},
+                      TypedCase{"EnglishRefusesPunctuation", "a-b&c.", "abc", 3, Language::English},
+                      TypedCase{"EnglishRefusesKoreanBytes", "\xB0\xA1z\b\b", "", 3, Language::English}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RankTest, WithoutAFileTheDefaultTableEntersAndEnterWritesTenEntries) {

@@ -7,6 +7,7 @@
 #include "game/play/Globals.h"
 #include "game/screens/Globals.h"
 #include "game/screens/TypedWords.h"
+#include "game/texts/GameTexts.h"
 #include "tests/screens/ScreenFixture.h"
 
 namespace {
@@ -67,6 +68,13 @@ TEST_P(WordEffects, ALeadingCharacterDefeatsTheWord) {
     Type(" " + GetParam().typed);
     EXPECT_FALSE(GetParam().took());
     EXPECT_EQ(Plays(EffectMouseClick), 1);
+}
+
+TEST_P(WordEffects, TakeEffectInTheEnglishEditionToo) {
+    SetGameLanguage(Language::English);
+    Type(GetParam().typed);
+    SetGameLanguage(Language::Korean);
+    EXPECT_TRUE(GetParam().took());
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, WordEffects, ::testing::ValuesIn(kWordCases),

@@ -19,7 +19,7 @@ void StagePanel(cairo_t* cr) {
     s.outline = Hex(Theme::kInk);
     s.outlineWidth = 5;
     s.shadow = 2;
-    Text(cr, "스테이지", kPanelW / 2, 28, s);
+    Text(cr, Words{"스테이지", "STAGE"}, kPanelW / 2, 28, s);
     Star(cr, 40, 27, 11, 5, 5, 0.2);
     FillStroke(cr, Hex(Theme::kSun), Hex(Theme::kInk), 2);
     Star(cr, kPanelW - 40, 27, 11, 5, 5, -0.2);
@@ -27,7 +27,7 @@ void StagePanel(cairo_t* cr) {
 }
 
 // A strip of the panel's lower part (241x52) with a big word on it.
-void LowerStrip(cairo_t* cr, const char* text, uint32_t colour, double size) {
+void LowerStrip(cairo_t* cr, const Words& text, uint32_t colour, double size) {
     cairo_save(cr);
     cairo_translate(cr, 0, -kLowerTop);
     StagePanel(cr);
@@ -54,7 +54,7 @@ void BonusPanel(cairo_t* cr, int choice) {
     head.outline = Hex(Theme::kInk);
     head.outlineWidth = 4;
     head.shadow = 2;
-    Text(cr, "보너스 결과", kW / 2, 22, head);
+    Text(cr, Words{"보너스 결과", "Bonus Result"}, kW / 2, 22, head);
     if (choice == 2) {
         RoundRect(cr, 10, 48, kW - 20, 36, 12);
         FillStroke(cr, Hex(0x9AA3B8), Hex(Theme::kInk), 2.5);
@@ -62,10 +62,10 @@ void BonusPanel(cairo_t* cr, int choice) {
         s.size = 20;
         s.outline = Hex(Theme::kInk);
         s.outlineWidth = 3.5;
-        Text(cr, "아쉽게 실패...", kW / 2, 66, s);
+        Text(cr, Words{"아쉽게 실패...", "So close..."}, kW / 2, 66, s);
         return;
     }
-    const char* labels[] = {"목숨 +1", "저장하기"};
+    constexpr Words labels[] = {{"목숨 +1", "Life +1"}, {"저장하기", "Save"}};
     for (int i = 0; i < 2; ++i) {
         const bool lit = i == choice;
         const double x = i ? kSplit + 2 : 6;
@@ -88,21 +88,21 @@ void StageBack(cairo_t* cr, const AssetSpec&) {
     s.size = 18;
     s.outline = Hex(Theme::kInk);
     s.outlineWidth = 3;
-    Text(cr, "제", 42, 72, s);
-    Text(cr, "판", 178, 72, s);
+    Text(cr, Words{"제", "No."}, 42, 72, s);
+    Text(cr, Words{"판", ""}, 178, 72, s);
 }
 
 void StageReadyGo(cairo_t* cr, const AssetSpec& spec) {
     ForEachCell(cr, spec, [](cairo_t* c, int i) {
         if (i == 0)
-            LowerStrip(c, "준비~", Theme::kOrange, 34);
+            LowerStrip(c, {"준비~", "Ready~"}, Theme::kOrange, 34);
         else
-            LowerStrip(c, "시작!", Theme::kCoral, 38);
+            LowerStrip(c, {"시작!", "Go!"}, Theme::kCoral, 38);
     });
 }
 
 void BonusStart(cairo_t* cr, const AssetSpec&) {
-    LowerStrip(cr, "보너스 카드 놀이!", Theme::kMint, 28);
+    LowerStrip(cr, {"보너스 카드 놀이!", "Bonus Card Game!"}, Theme::kMint, 28);
 }
 
 void GameOverBand(cairo_t* cr, const AssetSpec& spec) {
@@ -123,12 +123,12 @@ void GameOverBand(cairo_t* cr, const AssetSpec& spec) {
     big.outlineWidth = 6;
     big.shadow = 4;
     big.shadowColour = Hex(0x000000, 0.5);
-    Text(cr, "게임 오버", w / 2, 54, big);
+    Text(cr, Words{"게임 오버", "GAME OVER"}, w / 2, 54, big);
     TextStyle small;
     small.font = Theme::kLatinFont;
     small.size = 18;
     small.fill = Hex(Theme::kSun);
-    Text(cr, "G A M E   O V E R", w / 2, 100, small);
+    Text(cr, Words{"G A M E   O V E R", "Better luck next time!"}, w / 2, 100, small);
 }
 
 void BonusMsg(cairo_t* cr, const AssetSpec&) {
@@ -154,7 +154,7 @@ void ScoreBoard(cairo_t* cr, const AssetSpec& spec) {
     title.outline = Hex(Theme::kInk);
     title.outlineWidth = 5;
     title.shadow = 2;
-    Text(cr, "명예의 전당", w / 2, 27, title);
+    Text(cr, Words{"명예의 전당", "Hall of Fame"}, w / 2, 27, title);
     Star(cr, 38, 27, 12, 5, 5, 0.1);
     FillStroke(cr, Hex(Theme::kSun), Hex(Theme::kInk), 2);
     Star(cr, w - 38, 27, 12, 5, 5, -0.1);
@@ -164,9 +164,9 @@ void ScoreBoard(cairo_t* cr, const AssetSpec& spec) {
     head.fill = Hex(Theme::kSun);
     head.outline = Hex(Theme::kInk);
     head.outlineWidth = 3;
-    Text(cr, "순위", 40, 62, head);
-    Text(cr, "판", 98, 62, head);
-    Text(cr, "이름", 200, 62, head);
+    Text(cr, Words{"순위", "Rank"}, 40, 62, head);
+    Text(cr, Words{"판", "Stage"}, 98, 62, head);
+    Text(cr, Words{"이름", "Name"}, 200, 62, head);
     RoundRect(cr, 12, 74, w - 24, 214, 10);
     Set(cr, Hex(Theme::kNight, 0.8));
     cairo_fill(cr);
@@ -190,7 +190,7 @@ void ScoreBoard(cairo_t* cr, const AssetSpec& spec) {
     TextStyle hint;
     hint.size = 12;
     hint.fill = Hex(0xFFFFFF);
-    Text(cr, "이름을 쓰고 Enter를 누르세요", w / 2, 292 - 0.5, hint);
+    Text(cr, Words{"이름을 쓰고 Enter를 누르세요", "Type your name and press Enter"}, w / 2, 292 - 0.5, hint);
 }
 
 } // namespace Art

@@ -14,7 +14,8 @@ constexpr Button kButtons[] = {{16, 353, 55, 386},   {60, 353, 99, 386},  {272, 
                                {316, 353, 355, 386}, {15, 426, 204, 461}, {225, 426, 414, 461},
                                {435, 426, 624, 461}};
 constexpr int kArrowButtons = 4;
-const char* const kWideLabels[] = {"혼자 하기", "둘이 하기", "돌아가기"};
+constexpr Words kWideLabels[] = {
+    {"혼자 하기", "One Player"}, {"둘이 하기", "Two Players"}, {"돌아가기", "Back"}};
 const uint32_t kWideColours[] = {Theme::kCoral, Theme::kBlue, 0x9AA3B8};
 
 // Arrow glyphs: kind 0 first, 1 previous, 2 next, 3 last.
@@ -61,7 +62,7 @@ void Panel(cairo_t* cr, double x, double y, double w, double h, const Colour& fi
     FillStroke(cr, fill, Hex(Theme::kInk), 3);
 }
 
-void Label(cairo_t* cr, const char* text, double x, double cy, double size, Align align) {
+void Label(cairo_t* cr, const Words& text, double x, double cy, double size, Align align) {
     TextStyle s;
     s.size = size;
     s.outline = Hex(Theme::kInk);
@@ -84,21 +85,21 @@ void PackScreen(cairo_t* cr, int lit) {
     head.fillBottom = Hex(0xFFF1B8);
     head.outline = Hex(Theme::kInk);
     head.outlineWidth = 5;
-    Text(cr, "데이터 팩 고르기", 320, 39, head);
+    Text(cr, Words{"데이터 팩 고르기", "Choose a Pack"}, 320, 39, head);
     // Preview frame around (26,93)-(345,332)
     RoundRect(cr, 14, 81, 344, 264, 14);
     FillStroke(cr, Hex(0xFFFFFF), Hex(Theme::kInk), 3);
     cairo_rectangle(cr, 25, 92, 322, 242);
     FillStroke(cr, Hex(Theme::kNight), Hex(Theme::kInk), 2);
-    Label(cr, "미리 보기", 186, 213, 22, Align::Center);
+    Label(cr, {"미리 보기", "Preview"}, 186, 213, 22, Align::Center);
     // Info side: star tray and the text panel
     Panel(cr, 372, 92, 256, 92, Hex(Theme::kPurple));
-    Label(cr, "추천 별점", 386, 114, 16, Align::Left);
+    Label(cr, {"추천 별점", "Rating"}, 386, 114, 16, Align::Left);
     Panel(cr, 372, 196, 256, 190, Hex(Theme::kNight, 0.92));
     TextStyle small;
     small.size = 15;
     small.fill = Hex(Theme::kSun);
-    Text(cr, "팩 정보", 390, 213, small, Align::Left);
+    Text(cr, Words{"팩 정보", "Pack Info"}, 390, 213, small, Align::Left);
     cairo_move_to(cr, 390, 224);
     cairo_line_to(cr, 610, 224);
     cairo_set_line_width(cr, 1.5);
@@ -110,7 +111,7 @@ void PackScreen(cairo_t* cr, int lit) {
     TextStyle page;
     page.size = 17;
     page.fill = Hex(Theme::kInk);
-    Text(cr, "다른 팩 보기", 186, 370, page);
+    Text(cr, Words{"다른 팩 보기", "More Packs"}, 186, 370, page);
     for (int i = 0; i < 7; ++i) DrawButton(cr, i, i == lit);
 }
 

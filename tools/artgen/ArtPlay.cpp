@@ -75,7 +75,7 @@ void GameOverPlate(cairo_t* cr, double x, double y, double w, double h, const ch
     s.outline = Hex(Theme::kInk);
     s.outlineWidth = 4;
     s.shadow = 2;
-    Text(cr, "게임 오버", x + 56 + (w - 64) / 2, y + h / 2 - 1, s);
+    Text(cr, Words{"게임 오버", "GAME OVER"}, x + 56 + (w - 64) / 2, y + h / 2 - 1, s);
     Heart(cr, x + w - 16, y + 14, 14);
     FillStroke(cr, Hex(0xB0B4C8), Hex(Theme::kInk), 1.5);
     cairo_move_to(cr, x + w - 19, y + 8);
@@ -113,8 +113,8 @@ void FireGage(cairo_t* cr, const AssetSpec& spec) {
     s.fill = Hex(0xFFFFFF);
     s.outline = Hex(Theme::kInk);
     s.outlineWidth = 2;
-    Text(cr, "1P 시간", 12, 9, s, Align::Left);
-    Text(cr, "2P 시간", 12, 104, s, Align::Left);
+    Text(cr, Words{"1P 시간", "1P Time"}, 12, 9, s, Align::Left);
+    Text(cr, Words{"2P 시간", "2P Time"}, 12, 104, s, Align::Left);
     for (int k = 0; k < 6; ++k) {
         GaugeBar(cr, 11, 18 + 13 * k, k, Hex(0xE8431A), Hex(0xFF9F1C), Hex(0xFFD23F));
         GaugeBar(cr, 11, 113 + 13 * k, k, Hex(0x2E5BFF), Hex(0x4DC9FF), Hex(0xB8F1FF));

@@ -11,7 +11,9 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kLogoItemsX = 314, kLogoItemsY = 262, kLogoItemsW = 48;
 const uint32_t kLogoColours[] = {Theme::kCoral, Theme::kSun, Theme::kGrass, Theme::kBlue};
 
-void Title(cairo_t* cr, const char* text, double cx, double cy, double size, uint32_t colour) {
+// Text is Words, or a plain string for a name that is the same in both editions.
+template <typename Text_>
+void Title(cairo_t* cr, const Text_& text, double cx, double cy, double size, uint32_t colour) {
     TextStyle s;
     s.size = size;
     s.gradient = true;
@@ -116,7 +118,7 @@ void Loading(cairo_t* cr, const AssetSpec& spec) {
     TextStyle s;
     s.size = 24;
     s.fill = Hex(Theme::kInk);
-    Text(cr, "불러오는 중...", 320, 290, s);
+    Text(cr, Words{"불러오는 중...", "Loading..."}, 320, 290, s);
     for (int i = 0; i < 5; ++i) {
         Circle(cr, 280 + 20 * i, 335, 6);
         FillStroke(cr, Hex(i < 3 ? Theme::kSun : 0xFFFFFF), Hex(Theme::kInk), 2);
@@ -128,14 +130,14 @@ void LogoBack(cairo_t* cr, const AssetSpec& spec) {
     cairo_paint(cr);
     Rays(cr, 338, 240, Hex(0xFFFFFF, 0.55));
     const double cx = kLogoItemsX + kLogoItemsW / 2;
-    Title(cr, "QAN TEAM", cx, 214, 64, Theme::kOrange);
+    Title(cr, std::string("QAN TEAM"), cx, 214, 64, Theme::kOrange);
     // A soft tray where the four pieces come together.
     RoundRect(cr, kLogoItemsX - 10, kLogoItemsY - 6, kLogoItemsW + 20, 24, 12);
     FillStroke(cr, Hex(0xFFFFFF, 0.8), Hex(Theme::kInk, 0.5), 1.5);
     TextStyle s;
     s.size = 18;
     s.fill = Hex(0x8C6A4F);
-    Text(cr, "즐거운 게임을 만드는 사람들", cx, 312, s);
+    Text(cr, Words{"즐거운 게임을 만드는 사람들", "Makers of fun games"}, cx, 312, s);
 }
 
 void LogoItem(cairo_t* cr, const AssetSpec& spec) {
@@ -159,7 +161,7 @@ void IntroBack(cairo_t* cr, const AssetSpec& spec) {
     Scenery::Hills(cr, spec.width, spec.height, 400, 29);
     FramedPicture(cr, 40, 110, 170, 128, 0, -0.06);
     FramedPicture(cr, 230, 120, 170, 128, 2, 0.05);
-    Title(cr, "무엇이 다를까?", 215, 52, 40, Theme::kSun);
+    Title(cr, Words{"무엇이 다를까?", "What's different?"}, 215, 52, 40, Theme::kSun);
     SpeechBoard(cr);
 }
 
@@ -186,7 +188,8 @@ void EndBack(cairo_t* cr, const AssetSpec& spec) {
         Set(cr, Hex(Theme::kSun));
         cairo_fill(cr);
     }
-    Title(cr, "끝까지 함께해 줘서 고마워요!", 320, 44, 34, Theme::kSun);
+    Title(cr, Words{"끝까지 함께해 줘서 고마워요!", "Thanks for playing to the end!"}, 320, 44, 34,
+          Theme::kSun);
 }
 
 } // namespace Art

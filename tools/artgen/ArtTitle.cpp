@@ -8,10 +8,14 @@ constexpr int kMenuX = 246, kMenuW = 163;
 constexpr int kItemH = 30;
 constexpr int kItemTops[] = {238, 273, 308, 343, 377};
 constexpr int kLastTop = 413, kLastH = 22;
-const char* const kItemTexts[] = {"혼자 하기", "둘이 하기", "이어 하기", "이야기 보기", "그만 하기"};
+constexpr Words kItemTexts[] = {{"혼자 하기", "One Player"},
+                                {"둘이 하기", "Two Players"},
+                                {"이어 하기", "Continue"},
+                                {"이야기 보기", "Story"},
+                                {"그만 하기", "Quit"}};
 const uint32_t kItemColours[] = {Theme::kCoral, Theme::kBlue, Theme::kMint, Theme::kPurple, 0x9AA3B8};
 
-void MenuButton(cairo_t* cr, double y, double h, const char* text, uint32_t colour, bool lit,
+void MenuButton(cairo_t* cr, double y, double h, const Words& text, uint32_t colour, bool lit,
                 double textSize) {
     const double x = kMenuX + 2, w = kMenuW - 4;
     if (lit) {
@@ -77,14 +81,14 @@ void TitleScreen(cairo_t* cr, int lit) {
     sub.size = 21;
     sub.outline = Hex(Theme::kInk);
     sub.outlineWidth = 3.5;
-    Text(cr, "다른 그림 찾기 대작전", 320, 170.5, sub);
+    Text(cr, Words{"다른 그림 찾기 대작전", "Spot the Difference!"}, 320, 170.5, sub);
 
     // Menu board
     RoundRect(cr, kMenuX - 10, 228, kMenuW + 20, 216, 18);
     FillStroke(cr, Hex(0xFFFFFF, 0.55), Hex(Theme::kInk, 0.6), 2);
     for (int i = 0; i < 5; ++i)
         MenuButton(cr, kItemTops[i], kItemH, kItemTexts[i], kItemColours[i], lit == i, 19);
-    MenuButton(cr, kLastTop, kLastH, "데이터 팩 고르기", Theme::kOrange, lit == 5, 15);
+    MenuButton(cr, kLastTop, kLastH, {"데이터 팩 고르기", "Choose a Pack"}, Theme::kOrange, lit == 5, 15);
 }
 } // namespace
 

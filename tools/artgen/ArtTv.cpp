@@ -41,7 +41,8 @@ void Screen(cairo_t* cr, Show show, int n) {
         Scenery::MiniPicture(cr, kScreenX, kScreenY, kScreenW, kScreenH, n);
         break;
     case Show::Words: {
-        static const char* const kWords[] = {"ZOR", "다른 그림 찾기", "끝!", "또 만나요!"};
+        static constexpr Words kWords[] = {
+            {"ZOR", "ZOR"}, {"다른 그림 찾기", "Spot It!"}, {"끝!", "The End!"}, {"또 만나요!", "See you!"}};
         VGradient(cr, kScreenY, kScreenY + kScreenH, Hex(Theme::kPurple), Hex(Theme::kBlue));
         cairo_paint(cr);
         Scenery::Confetti(cr, kScreenX, kScreenY, kScreenW, kScreenH, 14, 70 + n, 0.9);

@@ -40,9 +40,14 @@ bool HasWavExtension(const std::filesystem::path& path) {
 }
 } // namespace
 
-BuiltAsset BuildAsset(const AssetSpec& spec) {
+BuiltAsset BuildAsset(const AssetSpec& spec, Language edition) {
     Canvas canvas(spec.width, spec.height);
-    spec.draw(canvas.Context(), spec);
+    SetEdition(canvas.Context(), edition);
+    try {
+        spec.draw(canvas.Context(), spec);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(std::string(spec.name) + ": " + e.what());
+    }
     Image image = canvas.ToImage();
     if (!spec.keyed) MakeOpaque(image);
     PixelRules::Settle(image);
@@ -59,9 +64,9 @@ BuiltAsset BuildAsset(const AssetSpec& spec) {
     return built;
 }
 
-std::vector<BuiltAsset> BuildAll() {
+std::vector<BuiltAsset> BuildAll(Language edition) {
     std::vector<BuiltAsset> all;
-    for (const AssetSpec& spec : Manifest()) all.push_back(BuildAsset(spec));
+    for (const AssetSpec& spec : Manifest()) all.push_back(BuildAsset(spec, edition));
     return all;
 }
 
@@ -93,6 +98,12 @@ bool WriteArchives(const std::vector<BuiltAsset>& assets, const std::string& dat
         }
     }
     const std::filesystem::path dir(dataDir);
+    std::error_code made;
+    std::filesystem::create_directories(dir, made);
+    if (made) {
+        error = "cannot make " + dataDir + ": " + made.message();
+        return false;
+    }
     if (!main.WriteTo((dir / ArchiveFileName(ArchiveId::Main)).string())) {
         error = main.Error();
         return false;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/artgen/Edition.h"
 #include "tools/artgen/Image.h"
 #include "tools/artgen/Manifest.h"
 
@@ -13,10 +14,12 @@ struct BuiltAsset {
     Image shown; // after keying, lifting and quantising; transparent pixels have alpha 0
 };
 
-BuiltAsset BuildAsset(const AssetSpec& spec);
-std::vector<BuiltAsset> BuildAll();
+// Draws the entry for the edition; a failure names the entry.
+BuiltAsset BuildAsset(const AssetSpec& spec, Language edition);
+std::vector<BuiltAsset> BuildAll(Language edition);
 
 // Packs the pictures (and every .wav of soundsDir, when it is not empty) into zor.res and zor2.res in
-// dataDir. False with a reason in error when anything fails; no archive is left half written.
+// dataDir, which is made when missing. False with a reason in error when anything fails; no archive is left
+// half written.
 bool WriteArchives(const std::vector<BuiltAsset>& assets, const std::string& dataDir,
                    const std::string& soundsDir, std::string& error);

@@ -4,6 +4,11 @@
 #include <cmath>
 #include <memory>
 #include <pango/pangocairo.h>
+#include <set>
+#include <stdexcept>
+
+#include "platform/Utf8.h"
+#include "tools/artgen/Edition.h"
 
 namespace Paint {
 namespace {
@@ -14,15 +19,39 @@ struct LayoutDeleter {
 };
 using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
 
+// Throws unless the face's family is installed: fontconfig would quietly draw another one instead.
+// Each face is looked up once.
+void RequireFace(PangoContext* context, const PangoFontDescription* wanted, const std::string& face) {
+    static std::set<std::string> found;
+    if (found.count(face)) return;
+    PangoFont* font = pango_context_load_font(context, wanted);
+    PangoFontDescription* got = font ? pango_font_describe(font) : nullptr;
+    const char* family = got ? pango_font_description_get_family(got) : nullptr;
+    const bool installed =
+        family && g_ascii_strcasecmp(family, pango_font_description_get_family(wanted)) == 0;
+    if (got) pango_font_description_free(got);
+    if (font) g_object_unref(font);
+    if (!installed)
+        throw std::runtime_error("the font '" + face + "' is not installed (scripts/install-deps.sh)");
+    found.insert(face);
+}
+
 LayoutPtr MakeLayout(cairo_t* cr, const std::string& utf8, const TextStyle& style) {
     LayoutPtr layout(pango_cairo_create_layout(cr));
     PangoFontDescription* desc = pango_font_description_from_string(style.font.c_str());
     pango_font_description_set_absolute_size(desc, style.size * PANGO_SCALE);
+    RequireFace(pango_layout_get_context(layout.get()), desc, style.font);
     if (style.bold) pango_font_description_set_weight(desc, PANGO_WEIGHT_BOLD);
     pango_layout_set_font_description(layout.get(), desc);
     pango_font_description_free(desc);
     pango_layout_set_text(layout.get(), utf8.c_str(), -1);
     return layout;
+}
+
+// The style for words of the context's edition: the English edition sets them in Latin faces.
+TextStyle InEdition(cairo_t* cr, TextStyle style) {
+    if (EditionOf(cr) == Language::English) style.font = LatinTwin(style.font);
+    return style;
 }
 } // namespace
 
@@ -149,7 +178,21 @@ TextStyle Fit(cairo_t* cr, const std::string& utf8, TextStyle style, double maxW
     return style;
 }
 
+TextStyle Fit(cairo_t* cr, const Words& words, TextStyle style, double maxWidth) {
+    return Fit(cr, Pick(cr, words), InEdition(cr, style), maxWidth);
+}
+
+const char* Pick(cairo_t* cr, const Words& words) {
+    return EditionOf(cr) == Language::English ? words.en : words.ko;
+}
+
+void Text(cairo_t* cr, const Words& words, double x, double cy, const TextStyle& style, Align align) {
+    Text(cr, Pick(cr, words), x, cy, InEdition(cr, style), align);
+}
+
 void Text(cairo_t* cr, const std::string& utf8, double x, double cy, const TextStyle& style, Align align) {
+    if (EditionOf(cr) == Language::English && CountHangul(utf8) > 0)
+        throw std::runtime_error("Hangul in a picture of the English edition: \"" + utf8 + "\"");
     LayoutPtr layout = MakeLayout(cr, utf8, style);
     PangoRectangle ink, logical;
     pango_layout_get_pixel_extents(layout.get(), &ink, &logical);

@@ -50,13 +50,26 @@ struct TextStyle {
     bool bold = false;
 };
 
+// Words of a picture in both editions. The English edition draws `en` in the Latin twin of the style's
+// face; text passed as a plain string is the same in both editions and keeps its face.
+struct Words {
+    const char* ko;
+    const char* en;
+};
+// The words of the context's edition.
+const char* Pick(cairo_t* cr, const Words& words);
+
 // Draws one line of text; (x, cy) is the anchor on the given side and the vertical centre of the ink.
+// Throws when a picture of the English edition is given Hangul.
 void Text(cairo_t* cr, const std::string& utf8, double x, double cy, const TextStyle& style,
+          Align align = Align::Center);
+void Text(cairo_t* cr, const Words& words, double x, double cy, const TextStyle& style,
           Align align = Align::Center);
 // Width in pixels of the text in the style.
 double TextWidth(cairo_t* cr, const std::string& utf8, const TextStyle& style);
 // The largest size, up to style.size, at which the text fits the width.
 TextStyle Fit(cairo_t* cr, const std::string& utf8, TextStyle style, double maxWidth);
+TextStyle Fit(cairo_t* cr, const Words& words, TextStyle style, double maxWidth);
 
 // Fixed-seed random numbers so every build draws the same pictures.
 class Dice {

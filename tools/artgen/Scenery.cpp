@@ -219,8 +219,9 @@ void PlayFrame(cairo_t* cr) {
     small.fill = Hex(0xFFFFFF);
     small.outline = Hex(Theme::kInk);
     small.outlineWidth = 2.5;
-    Text(cr, "다른 곳 다섯 군데를 찾아라!", 160, 10, small);
-    Text(cr, "다른 곳 다섯 군데를 찾아라!", 469, 10, small);
+    const Words heading{"다른 곳 다섯 군데를 찾아라!", "Find the five differences!"};
+    Text(cr, heading, 160, 10, small);
+    Text(cr, heading, 469, 10, small);
     // Divider between the pictures: a candy stick with a cap over the top bar.
     const double dx = kDividerX, dw = kDividerW;
     cairo_rectangle(cr, dx, kDividerTop + 4, dw, kFrameBottom - kDividerTop - 4);
@@ -264,8 +265,9 @@ void PlayFrame(cairo_t* cr) {
     label.fill = Hex(Theme::kSun);
     label.outline = Hex(Theme::kInk);
     label.outlineWidth = 3;
-    Text(cr, "남은", 238, 448, label, Align::Left);
-    Text(cr, "곳", 318, 448, label, Align::Left);
+    // The counter reads "남은 5 곳" in Korean and "5 left" in English, which has no word before it.
+    Text(cr, Words{"남은", ""}, 238, 448, label, Align::Left);
+    Text(cr, Words{"곳", "left"}, 318, 448, label, Align::Left);
     Star(cr, 378, 448, 11, 5, 5, 0.2);
     FillStroke(cr, Hex(Theme::kSun), Hex(Theme::kInk), 2);
     Star(cr, 400, 442, 6, 3, 5, -0.3);

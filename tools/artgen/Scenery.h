@@ -26,6 +26,10 @@ constexpr uint32_t kNight = 0x1C2541;
 inline constexpr const char* kDisplayFont = "BM JUA_TTF";
 inline constexpr const char* kRoundFont = "NanumSquareRound ExtraBold";
 inline constexpr const char* kLatinFont = "Comic Neue Bold";
+// The English edition's faces: Dosis is rounded and heavy like BM JUA, and a little narrower, which
+// leaves room for English words that run longer than their Korean twins.
+inline constexpr const char* kDisplayLatinFont = "Dosis ExtraBold";
+inline constexpr const char* kSmallLatinFont = "Dosis Bold";
 } // namespace Theme
 
 namespace Scenery {

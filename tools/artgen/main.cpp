@@ -1,8 +1,11 @@
 // zor_artgen: draws every picture of the game and packs them, with the sound effects, into the archives.
-//   zor_artgen --out DATA_DIR [--sounds DIR] [--contact-sheet OUT.png] [--mockups DIR] [--icons DIR]
+//   zor_artgen [--edition ko|en] --out DATA_DIR [--sounds DIR] [--contact-sheet OUT.png] [--mockups DIR]
+//              [--icons DIR]
+// The English edition's archives go to DATA_DIR/en.
 #include <cairo.h>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 #include <string>
@@ -14,9 +17,10 @@
 
 namespace {
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: zor_artgen [--out DATA_DIR] [--sounds DIR] [--contact-sheet OUT.png] [--mockups DIR]"
-                 " [--icons DIR]\n");
+    std::fprintf(
+        stderr,
+        "usage: zor_artgen [--edition ko|en] [--out DATA_DIR] [--sounds DIR] [--contact-sheet OUT.png]"
+        " [--mockups DIR] [--icons DIR]\n");
     return 2;
 }
 
@@ -33,10 +37,13 @@ struct FontCachesReleaser {
 int main(int argc, char** argv) {
     const FontCachesReleaser releaser;
     std::string outDir, soundsDir, sheetPath, mockupDir, iconDir;
+    std::string editionName = "ko";
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc) return Usage();
-        if (arg == "--out")
+        if (arg == "--edition")
+            editionName = argv[++i];
+        else if (arg == "--out")
             outDir = argv[++i];
         else if (arg == "--sounds")
             soundsDir = argv[++i];
@@ -49,6 +56,8 @@ int main(int argc, char** argv) {
         else
             return Usage();
     }
+    Language edition;
+    if (!ParseLanguageCode(editionName, edition)) return Usage();
     const bool drawAssets = !outDir.empty() || !sheetPath.empty() || !mockupDir.empty();
     if (!drawAssets && iconDir.empty()) return Usage();
     try {
@@ -58,8 +67,9 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (!drawAssets) return 0;
-        const std::vector<BuiltAsset> assets = BuildAll();
-        if (!outDir.empty() && !WriteArchives(assets, outDir, soundsDir, error)) {
+        const std::vector<BuiltAsset> assets = BuildAll(edition);
+        const std::string archiveDir = (std::filesystem::path(outDir) / EditionFolder(edition)).string();
+        if (!outDir.empty() && !WriteArchives(assets, archiveDir, soundsDir, error)) {
             std::fprintf(stderr, "zor_artgen: %s\n", error.c_str());
             return 1;
         }

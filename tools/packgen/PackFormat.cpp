@@ -1,7 +1,5 @@
 #include "tools/packgen/PackFormat.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstring>
 
 bool EncodePackInfo(const PackInfo& info, std::vector<uint8_t>& out, std::string& error) {
@@ -20,13 +18,4 @@ bool EncodePackInfo(const PackInfo& info, std::vector<uint8_t>& out, std::string
         if (!put(1 + kInfoFieldSize * (i + 1), info.lines[i], "description line")) return false;
     }
     return true;
-}
-
-std::string InfoFileName(const std::string& packFileName) {
-    std::string name = packFileName;
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    for (size_t at = name.find(".zor"); at != std::string::npos; at = name.find(".zor", at + 4)) {
-        name.replace(at, 4, ".dat");
-    }
-    return name;
 }

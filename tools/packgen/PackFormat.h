@@ -18,5 +18,3 @@ struct PackInfo {
 };
 // The 193-byte info file; false with a reason when a text does not fit its 32-byte field with its terminator.
 bool EncodePackInfo(const PackInfo& info, std::vector<uint8_t>& out, std::string& error);
-// The info file's name for a pack file name: lower case, every ".zor" replaced by ".dat".
-std::string InfoFileName(const std::string& packFileName);

@@ -30,6 +30,7 @@ using BackgroundFunction = void (*)(cairo_t*, Rng&, double horizon);
 struct Theme {
     std::string_view name;
     std::string_view koreanName;
+    std::string_view englishName; // ASCII, for the English info file
     BackgroundFunction background;
     double minHorizon, maxHorizon;
     std::span<const Placement> placements;

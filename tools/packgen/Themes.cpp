@@ -222,22 +222,22 @@ constexpr Placement kBeachParty[] = {
 };
 
 constexpr std::array kThemes = {
-    Theme{"park", "공원", PaintParkBackground, 190, 240, kPark},
-    Theme{"seaside", "바닷가", PaintSeasideBackground, 150, 190, kSeaside},
-    Theme{"street", "거리", PaintStreetBackground, 200, 235, kStreet},
-    Theme{"space", "우주", PaintSpaceBackground, 290, 320, kSpace},
-    Theme{"kitchen", "부엌", PaintKitchenBackground, 250, 275, kKitchen},
-    Theme{"forest", "숲속 동물", PaintForestBackground, 170, 210, kForest},
-    Theme{"farm", "농장", PaintFarmBackground, 180, 220, kFarm},
-    Theme{"undersea", "바닷속", PaintUnderseaBackground, 320, 350, kUndersea},
-    Theme{"winter", "겨울", PaintWinterBackground, 190, 230, kWinter},
-    Theme{"toyroom", "장난감 방", PaintToyRoomBackground, 200, 240, kToyRoom},
-    Theme{"classroom", "교실", PaintClassroomBackground, 190, 220, kClassroom},
-    Theme{"market", "시장", PaintMarketBackground, 190, 225, kMarket},
-    Theme{"castle", "성", PaintCastleBackground, 200, 235, kCastle},
-    Theme{"nightcity", "밤의 도시", PaintNightCityBackground, 210, 240, kNightCity},
-    Theme{"library", "도서관", PaintLibraryBackground, 220, 250, kLibrary},
-    Theme{"beachparty", "해변 파티", PaintBeachPartyBackground, 150, 185, kBeachParty},
+    Theme{"park", "공원", "Park", PaintParkBackground, 190, 240, kPark},
+    Theme{"seaside", "바닷가", "Seaside", PaintSeasideBackground, 150, 190, kSeaside},
+    Theme{"street", "거리", "Street", PaintStreetBackground, 200, 235, kStreet},
+    Theme{"space", "우주", "Space", PaintSpaceBackground, 290, 320, kSpace},
+    Theme{"kitchen", "부엌", "Kitchen", PaintKitchenBackground, 250, 275, kKitchen},
+    Theme{"forest", "숲속 동물", "Forest animals", PaintForestBackground, 170, 210, kForest},
+    Theme{"farm", "농장", "Farm", PaintFarmBackground, 180, 220, kFarm},
+    Theme{"undersea", "바닷속", "Under the sea", PaintUnderseaBackground, 320, 350, kUndersea},
+    Theme{"winter", "겨울", "Winter", PaintWinterBackground, 190, 230, kWinter},
+    Theme{"toyroom", "장난감 방", "Toy room", PaintToyRoomBackground, 200, 240, kToyRoom},
+    Theme{"classroom", "교실", "Classroom", PaintClassroomBackground, 190, 220, kClassroom},
+    Theme{"market", "시장", "Market", PaintMarketBackground, 190, 225, kMarket},
+    Theme{"castle", "성", "Castle", PaintCastleBackground, 200, 235, kCastle},
+    Theme{"nightcity", "밤의 도시", "City at night", PaintNightCityBackground, 210, 240, kNightCity},
+    Theme{"library", "도서관", "Library", PaintLibraryBackground, 220, 250, kLibrary},
+    Theme{"beachparty", "해변 파티", "Beach party", PaintBeachPartyBackground, 150, 185, kBeachParty},
 };
 } // namespace
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
+#include "game/screens/PackInfo.h"
 #include "platform/Cp949.h"
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/PackBuilder.h"
@@ -39,21 +40,24 @@ const char kUsage[] =
     "  or:  zor_packgen [OPTIONS] --photo PHOTO.jpg --pair STEM\n"
     "  or:  zor_packgen [OPTIONS] --photos DIR -o NAME.zor\n"
     "  or:  zor_packgen [OPTIONS] --stats [LIST...]\n"
-    "Makes a pack of ten pairs and its info file NAME.dat, or one pair STEM.jpg and STEM.map;\n"
+    "Makes a pack of ten pairs and its info files NAME.dat and NAME.en.dat, or one pair STEM.jpg and "
+    "STEM.map;\n"
     "verifies every pair of existing packs (--check), or draws a pack's pairs with their\n"
     "rectangles (--preview). For pairs made by hand: finds where a pair differs and writes its\n"
     "map (--suggest), verifies one pair (--check-pair), packs ten pairs of a folder (--from).\n"
     "Makes pairs from photos (--photo, --photos). Makes packs in memory and prints their figures (--stats).\n"
     "\n"
     "Options:\n"
-    "  -o, --output NAME.zor  the pack to write (NAME.dat is written beside it)\n"
+    "  -o, --output NAME.zor  the pack to write (NAME.dat and NAME.en.dat are written beside it)\n"
     "  -t, --theme THEME      one of the themes (see --list-themes) or \"mixed\" (default)\n"
     "  -d, --difficulty N     1 (easy) to 5 (hard), also the pack's stars; default 3\n"
     "  -s, --seed N           the same seed makes the same pack, byte for byte; default 1\n"
     "      --maker TEXT       maker shown by the game (default \"QAN TEAM\")\n"
     "      --line TEXT        a description line, up to five (UTF-8; stored in code page 949)\n"
+    "      --line-en TEXT     a line of the English info file, up to five (ASCII; default: English\n"
+    "                         lines for the theme)\n"
     "      --stars N          the pack's stars, 1 to 5 (default: the difficulty)\n"
-    "      --no-info          do not write NAME.dat\n"
+    "      --no-info          do not write the info files\n"
     "      --force            pack pairs that fail the check all the same\n"
     "      --crop X,Y,W,H     the part of the photo to use (default: the largest centred 3:4 part)\n"
     "      --scale F          preview scale, 0.1 to 1 (default 0.5)\n"
@@ -70,6 +74,7 @@ const char kUsage[] =
 enum Option {
     kMaker = 256,
     kLine,
+    kLineEnglish,
     kNoInfo,
     kScale,
     kListThemes,
@@ -95,10 +100,16 @@ struct Settings {
     int stars = 0; // 0: the difficulty
     PackRequest request;
     std::string maker = "QAN TEAM";
-    std::vector<std::string> lines;
+    std::vector<std::string> lines, englishLines;
     double scale = kDefaultPreviewScale;
     std::vector<std::string> inputs;
 };
+
+bool IsAscii(const std::string& text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
 
 int UsageError(const std::string& message) {
     std::cerr << "zor_packgen: " << message << "\nTry 'zor_packgen --help'.\n";
@@ -135,6 +146,7 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
                                       {"help", no_argument, nullptr, 'h'},
                                       {"maker", required_argument, nullptr, kMaker},
                                       {"line", required_argument, nullptr, kLine},
+                                      {"line-en", required_argument, nullptr, kLineEnglish},
                                       {"no-info", no_argument, nullptr, kNoInfo},
                                       {"scale", required_argument, nullptr, kScale},
                                       {"list-themes", no_argument, nullptr, kListThemes},
@@ -189,6 +201,12 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
         case kLine:
             if (s.lines.size() == kInfoLines) return UsageError("at most five --line options");
             s.lines.push_back(optarg);
+            break;
+        case kLineEnglish:
+            if (s.englishLines.size() == kInfoLines) return UsageError("at most five --line-en options");
+            if (!IsAscii(optarg))
+                return UsageError(std::string("--line-en takes ASCII text, not '") + optarg + "'");
+            s.englishLines.push_back(optarg);
             break;
         case kNoInfo:
             s.writeInfo = false;
@@ -271,28 +289,42 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
     return kExitOk;
 }
 
-std::string PackLabel(const Settings& s) {
-    if (!s.fromDir.empty()) return "직접 만든";
-    if (!s.photosDir.empty()) return "사진으로 만든";
-    return s.request.theme == kMixedThemes ? "여러 가지" : std::string(Themes()[s.request.theme].koreanName);
+// The pack's kind in the info files' first line: Korean for NAME.dat, English for NAME.en.dat.
+std::string PackLabel(const Settings& s, bool english) {
+    if (!s.fromDir.empty()) return english ? "Hand-made" : "직접 만든";
+    if (!s.photosDir.empty()) return english ? "From photos" : "사진으로 만든";
+    if (s.request.theme == kMixedThemes) return english ? "Mixed" : "여러 가지";
+    const Theme& theme = Themes()[s.request.theme];
+    return std::string(english ? theme.englishName : theme.koreanName);
 }
 
-bool WriteInfo(const Settings& s, std::string& error) {
+std::vector<std::string> DefaultLines(const Settings& s, int stars, bool english) {
+    const std::string difficulty = std::to_string(stars) + " / 5";
+    if (english)
+        return {"Theme: " + PackLabel(s, true), "Ten pictures, five spots each", "Difficulty " + difficulty,
+                "", "Have fun with the game!"};
+    return {PackLabel(s, false) + " 다른 그림 찾기", "그림 열 장, 차이 다섯 곳씩", "난이도 " + difficulty, "",
+            "즐겁게 게임을 즐기세요"};
+}
+
+// NAME.dat with the Korean lines, or its English twin NAME.en.dat.
+bool WriteInfoFile(const Settings& s, bool english, std::string& error) {
     PackInfo info;
     info.stars = uint8_t(s.stars ? s.stars : s.request.difficulty);
     info.maker = Utf8ToCp949(s.maker);
-    std::vector<std::string> lines = s.lines;
-    if (lines.empty()) {
-        lines = {PackLabel(s) + " 다른 그림 찾기", "그림 열 장, 차이 다섯 곳씩",
-                 "난이도 " + std::to_string(info.stars) + " / 5", "", "즐겁게 게임을 즐기세요"};
-    }
+    const std::vector<std::string>& given = english ? s.englishLines : s.lines;
+    const std::vector<std::string> lines = given.empty() ? DefaultLines(s, info.stars, english) : given;
     for (size_t i = 0; i < lines.size(); ++i) info.lines[i] = Utf8ToCp949(lines[i]);
     std::vector<uint8_t> bytes;
     if (!EncodePackInfo(info, bytes, error)) return false;
-    const size_t slash = s.output.find_last_of('/');
-    const size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
-    return WriteFileAtomically(s.output.substr(0, nameAt) + InfoFileName(s.output.substr(nameAt)), bytes,
-                               error);
+    const size_t nameAt = s.output.find_last_of('/') + 1; // 0 without a folder
+    const std::string pack = s.output.substr(nameAt);
+    const std::string name = english ? EnglishPackInfoFileName(pack) : PackInfoFileName(pack);
+    return WriteFileAtomically(s.output.substr(0, nameAt) + name, bytes, error);
+}
+
+bool WriteInfo(const Settings& s, std::string& error) {
+    return WriteInfoFile(s, false, error) && WriteInfoFile(s, true, error);
 }
 
 void Report(const Settings& s, const std::string& name, const GeneratedPair& pair) {

@@ -1,0 +1,17 @@
+#pragma once
+#include <cstddef>
+
+#include "common/Language.h"
+#include "game/texts/TextId.h"
+
+// The edition the game runs in and its texts: Korean until SetGameLanguage chooses (at start-up, before any
+// screen is drawn; it converts the language's table once, so drawing never converts).
+void SetGameLanguage(Language language);
+Language GameLanguage();
+// The text in code page 949, kept whole up to the bytes its place holds (TextByteLimit) and cut at a
+// character boundary beyond them; "" for an id the table lacks.
+const char* GameText(TextId id);
+// The same in UTF-8, for the error boxes.
+const char* GameTextUtf8(TextId id);
+// Intro slots 20, credits 39, pack info fields 31, every other text 255.
+size_t TextByteLimit(TextId id);
