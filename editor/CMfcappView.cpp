@@ -86,11 +86,12 @@ MapRecords CMfcappView::PictureRects() const {
 bool CMfcappView::SaveMap() {
     const MapRecords map = PictureRects();
     std::string error;
-    if (!WriteMapFile(m_mapPath, map, error)) {
+    const Written written = WriteMapFile(m_mapPath, map, error);
+    if (written == Written::No) {
         Show("mapfile write error...");
         return false;
     }
-    Show(m_mapPath + "로 저장 되었습니다.");
+    Show(m_mapPath + "로 저장 되었습니다." + (written == Written::InPlace ? kWrittenInPlace : ""));
     return true;
 }
 
