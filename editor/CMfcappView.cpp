@@ -145,7 +145,12 @@ void CMfcappView::PictureChanged() {
 }
 
 bool CMfcappView::LoadPictureJpeg(const std::string& path) {
-    const bool loaded = m_picture.LoadJpeg(path.c_str(), kPictureLimits);
+    bool loaded = false;
+    {
+        // The JPEG reader shows its messages itself; the message box shows the ordinary pointer.
+        const BusyScope busy(busy_);
+        loaded = m_picture.LoadJpeg(path.c_str(), kPictureLimits);
+    }
     PictureChanged();
     return loaded;
 }
@@ -154,7 +159,11 @@ bool CMfcappView::LoadPictureJpeg(const std::string& path) {
 bool CMfcappView::LoadPictureGif(const std::string& path) {
     GifFile gif;
     uint32_t width = 0, height = 0;
-    std::unique_ptr<uint8_t[]> packed = gif.GIFRead(path.c_str(), &width, &height);
+    std::unique_ptr<uint8_t[]> packed;
+    {
+        const BusyScope busy(busy_);
+        packed = gif.GIFRead(path.c_str(), &width, &height);
+    }
     if (!packed) {
         Show(gif.m_errorText);
         return false;
@@ -166,7 +175,11 @@ bool CMfcappView::LoadPictureGif(const std::string& path) {
 
 // The reader shows its own messages; a file it refuses leaves the previous picture.
 bool CMfcappView::LoadPictureBmp(const std::string& path) {
-    const bool loaded = LoadBmp(path.c_str(), *this) && m_picture.m_pImage;
+    bool loaded = false;
+    {
+        const BusyScope busy(busy_);
+        loaded = LoadBmp(path.c_str(), *this) && m_picture.m_pImage;
+    }
     PictureChanged();
     return loaded;
 }

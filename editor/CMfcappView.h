@@ -9,6 +9,7 @@
 #include "codecs/PictureLimits.h"
 #include "codecs/RgbPicture.h"
 #include "common/MapFile.h"
+#include "editor/BusyIndicator.h"
 
 class MessageBox;
 
@@ -39,6 +40,9 @@ class CMfcappView : private PictureHolder {
     static constexpr JpegFile::Limits kPictureLimits{65535, kMaxPicturePixels};
 
     explicit CMfcappView(MessageBox& messages) : messages_(messages) {}
+    // Shown while a picture file is read, and only then: not while its map loads, nor during a message
+    // about either. None by default.
+    void SetBusyIndicator(BusyIndicator* busy) { busy_ = busy; }
 
     struct Origin {
         int x = kOrigin, y = kOrigin;
@@ -102,4 +106,5 @@ class CMfcappView : private PictureHolder {
     void ReplacePixels(uint32_t width, uint32_t height, std::unique_ptr<uint8_t[]> packedBgr) override;
 
     MessageBox& messages_;
+    BusyIndicator* busy_ = nullptr;
 };
