@@ -36,8 +36,8 @@ class CMfcappView : private PictureHolder {
     static constexpr const char* kWrittenInPlace =
         "\n(The folder is read-only: the old map was written over in place, not replaced whole.)";
     static constexpr const char* kNotAPair = "Check and Suggest work on a 640 x 480 pair picture";
-    // Camera photos open: up to 8192 x 8192 pixels' worth (192 MiB) in any shape with sides up to 65535,
-    // as many pixels as BMP and GIF; beyond, "too large".
+    // Camera photos open: up to 8192 x 8192 pixels' worth (192 MiB) in any shape (sides up to the JPEG
+    // library's 65500), as many pixels as BMP and GIF; beyond, "too large".
     static constexpr JpegFile::Limits kPictureLimits{65535, kMaxPicturePixels};
 
     explicit CMfcappView(MessageBox& messages) : messages_(messages) {}
