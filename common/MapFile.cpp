@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "common/AtomicFile.h"
-
 namespace {
 void PutLe32(uint8_t* out, int32_t value) {
     const auto v = static_cast<uint32_t>(value);
@@ -57,6 +55,6 @@ bool ReadMapFile(const std::string& path, std::vector<uint8_t>& bytes) {
     return !failed;
 }
 
-bool WriteMapFile(const std::string& path, const MapRecords& map, std::string& error) {
-    return WriteFileAtomically(path, EncodeMap(map), error);
+Written WriteMapFile(const std::string& path, const MapRecords& map, std::string& error) {
+    return WriteFileOrInPlace(path, EncodeMap(map), error);
 }

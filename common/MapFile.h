@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/AtomicFile.h"
+
 // The map file of a picture pair: five records of left, top, right, bottom as signed 32-bit little-endian
 // integers, in picture pixels, in the order the game tests clicks against them. The game, the editor and the
 // pack builder all read and write it through these functions.
@@ -29,5 +31,6 @@ int CompleteMapRecords(size_t size);
 // Reads up to 80 bytes of a map file into bytes; false when it cannot be opened or read.
 bool ReadMapFile(const std::string& path, std::vector<uint8_t>& bytes);
 // Writes the 80 bytes through a temporary file and a rename: the old map stays whole on any failure,
-// and error then says why.
-bool WriteMapFile(const std::string& path, const MapRecords& map, std::string& error);
+// and error then says why. Where the folder is read-only but the map is not, the map is written over in
+// place (Written::InPlace), so that a map beside pictures one may not add files to can still be edited.
+Written WriteMapFile(const std::string& path, const MapRecords& map, std::string& error);

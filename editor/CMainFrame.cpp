@@ -38,6 +38,16 @@ CMainFrame::CMainFrame(CMfcappView& view, QString programDir, QWidget* parent)
     BuildStatusBar();
     setFixedSize(kWidth, kHeight);
     move(0, 0);
+    view_.SetBusyIndicator(&waitCursor_);
+}
+
+CMainFrame::~CMainFrame() {
+    view_.SetBusyIndicator(nullptr);
+}
+
+QStringList CMainFrame::PictureFilters() {
+    return {"JPG File (*.jpg *.JPG)", "GIF File (*.gif *.GIF)", "BMP File (*.bmp *.BMP)",
+            "All pictures (*.jpg *.JPG *.gif *.GIF *.bmp *.BMP)"};
 }
 
 QAction* CMainFrame::AddCommand(const char* name, const QString& text, const char* prompt, const char* tip,
@@ -134,14 +144,13 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::OpenPicture() {
-    QFileDialog dialog(viewWidget_, "File to load", QDir::currentPath(), "JPG File (*.JPG)");
+    QFileDialog dialog(viewWidget_, "File to load", QDir::currentPath());
+    dialog.setNameFilters(PictureFilters());
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix("jpg");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The view shows the wait cursor while the picture is read, not while the map loads.
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         view_.OpenPicture(QFile::encodeName(dialog.selectedFiles().front()).toStdString());
-        QApplication::restoreOverrideCursor();
-    }
     differences_->setChecked(view_.m_showDifferences); // another picture may not be a pair
     viewWidget_->update();
 }
@@ -192,9 +201,10 @@ void CMainFrame::SuggestRects() {
 }
 
 void CMainFrame::ToggleDifferences() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    view_.ShowDifferences(differences_->isChecked());
-    QApplication::restoreOverrideCursor();
+    {
+        const BusyScope busy(&waitCursor_);
+        view_.ShowDifferences(differences_->isChecked());
+    }
     differences_->setChecked(view_.m_showDifferences);
     viewWidget_->update();
 }

@@ -2,6 +2,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "editor/WaitCursor.h"
+
 class CMfcappView;
 class QAction;
 class ViewWidget;
@@ -16,6 +18,11 @@ class CMainFrame : public QMainWindow {
 
     // programDir is where the editor's executable lies: Test looks for `zor` there first.
     CMainFrame(CMfcappView& view, QString programDir, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The file dialog's filters: JPEG first (the pictures Test can play), each in both cases, since some
+    // desktops' dialogs match case-sensitively.
+    static QStringList PictureFilters();
 
     ViewWidget* viewWidget() const { return viewWidget_; }
     // The web page WWW opens: $ZOR_EDIT_HOMEPAGE, else the README beside the program.
@@ -42,6 +49,7 @@ class CMainFrame : public QMainWindow {
 
     CMfcappView& view_;
     QString programDir_;
+    WaitCursor waitCursor_;
     ViewWidget* viewWidget_;
     QAction* differences_ = nullptr;
 };

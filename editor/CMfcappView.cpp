@@ -96,12 +96,17 @@ MapRecords CMfcappView::PictureRects() const {
 bool CMfcappView::SaveMap() {
     const MapRecords map = PictureRects();
     std::string error;
-    if (!WriteMapFile(m_mapPath, map, error)) {
+    const Written written = WriteMapFile(m_mapPath, map, error);
+    if (written == Written::No) {
         Show("mapfile write error...");
         return false;
     }
+<<<<<<< HEAD
     // The one Korean message: Korean is its source text, translation files give the other languages.
     Show(WithPath(QCoreApplication::translate("CMfcappView", "%1로 저장 되었습니다."), m_mapPath));
+=======
+    Show(m_mapPath + "로 저장 되었습니다." + (written == Written::InPlace ? kWrittenInPlace : ""));
+>>>>>>> editor23
     return true;
 }
 
@@ -155,7 +160,12 @@ void CMfcappView::PictureChanged() {
 }
 
 bool CMfcappView::LoadPictureJpeg(const std::string& path) {
-    const bool loaded = m_picture.LoadJpeg(path.c_str(), kPictureLimits);
+    bool loaded = false;
+    {
+        // The JPEG reader shows its messages itself; the message box shows the ordinary pointer.
+        const BusyScope busy(busy_);
+        loaded = m_picture.LoadJpeg(path.c_str(), kPictureLimits);
+    }
     PictureChanged();
     return loaded;
 }
@@ -164,7 +174,11 @@ bool CMfcappView::LoadPictureJpeg(const std::string& path) {
 bool CMfcappView::LoadPictureGif(const std::string& path) {
     GifFile gif;
     uint32_t width = 0, height = 0;
-    std::unique_ptr<uint8_t[]> packed = gif.GIFRead(path.c_str(), &width, &height);
+    std::unique_ptr<uint8_t[]> packed;
+    {
+        const BusyScope busy(busy_);
+        packed = gif.GIFRead(path.c_str(), &width, &height);
+    }
     if (!packed) {
         Show(gif.m_errorText);
         return false;
@@ -176,7 +190,11 @@ bool CMfcappView::LoadPictureGif(const std::string& path) {
 
 // The reader shows its own messages; a file it refuses leaves the previous picture.
 bool CMfcappView::LoadPictureBmp(const std::string& path) {
-    const bool loaded = LoadBmp(path.c_str(), *this) && m_picture.m_pImage;
+    bool loaded = false;
+    {
+        const BusyScope busy(busy_);
+        loaded = LoadBmp(path.c_str(), *this) && m_picture.m_pImage;
+    }
     PictureChanged();
     return loaded;
 }

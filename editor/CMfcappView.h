@@ -9,6 +9,7 @@
 #include "codecs/PictureLimits.h"
 #include "codecs/RgbPicture.h"
 #include "common/MapFile.h"
+#include "editor/BusyIndicator.h"
 
 class MessageBox;
 
@@ -31,11 +32,18 @@ class CMfcappView : private PictureHolder {
     static constexpr int kOrigin = 20; // the picture's top-left pixel lies at (20, 20) in the view
     static constexpr const char* kCaption = "mfcapp";
     static constexpr const char* kNothingDiffers = "The two pictures do not differ: nothing to suggest.";
+    // Added to the saved message when the map's folder is read-only and the old map was written over.
+    static constexpr const char* kWrittenInPlace =
+        "\n(The folder is read-only: the old map was written over in place, not replaced whole.)";
     static constexpr const char* kNotAPair = "Check and Suggest work on a 640 x 480 pair picture";
-    // Camera photos open: up to 8192 x 8192 pixels (192 MiB), as for BMP and GIF; beyond, "too large".
+    // Camera photos open: up to 8192 x 8192 pixels' worth (192 MiB) in any shape (sides up to the JPEG
+    // library's 65500), as many pixels as BMP and GIF; beyond, "too large".
     static constexpr JpegFile::Limits kPictureLimits{65535, kMaxPicturePixels};
 
     explicit CMfcappView(MessageBox& messages) : messages_(messages) {}
+    // Shown while a picture file is read, and only then: not while its map loads, nor during a message
+    // about either. None by default.
+    void SetBusyIndicator(BusyIndicator* busy) { busy_ = busy; }
 
     struct Origin {
         int x = kOrigin, y = kOrigin;
@@ -60,7 +68,8 @@ class CMfcappView : private PictureHolder {
 
     // Replaces the five rectangles by the map file's; "mapfile open error..." when it cannot be read.
     bool LoadMap();
-    // Writes the five rectangles whole or not at all; the saved message, or "mapfile write error...".
+    // Writes the five rectangles whole or not at all (in place, and said so, where only the folder is
+    // read-only); the saved message, or "mapfile write error...".
     bool SaveMap();
     // Saves, then starts `zor` on the map path (found in programDir, else on PATH) without waiting.
     void TestMap(const std::string& programDir);
@@ -98,4 +107,5 @@ class CMfcappView : private PictureHolder {
     void ReplacePixels(uint32_t width, uint32_t height, std::unique_ptr<uint8_t[]> packedBgr) override;
 
     MessageBox& messages_;
+    BusyIndicator* busy_ = nullptr;
 };

@@ -14,5 +14,9 @@ void QtMessageBox::Show(std::string_view caption, std::string_view text) {
     QMessageBox box(library ? QMessageBox::Critical : QMessageBox::NoIcon, title,
                     QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok,
                     QApplication::activeWindow());
+    // A box that comes up while the wait cursor is shown is answered with the ordinary pointer.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
+    if (waiting) QApplication::restoreOverrideCursor();
 }

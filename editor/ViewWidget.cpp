@@ -33,12 +33,16 @@ void ViewWidget::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+// Qt goes on sending moves to the widget that saw the press after the pointer has left it; the view does
+// not see them, so a rectangle keeps the last corner inside the view.
 void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    if (!rect().contains(at)) return;
     if (view_.MouseMove(at.x(), at.y())) update();
 }
 
-// Qt hands the release to the widget that saw the press even outside it, so a drag always ends here.
+// The release is seen wherever it happens (Qt hands it to the widget that saw the press), so a drag
+// ends with its button and never goes on unheld.
 void ViewWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     view_.LeftUp();

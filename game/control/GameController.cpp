@@ -203,10 +203,9 @@ void CGameController::AnswerTitle(int answer) {
         StartPlaying(kStartLives);
         break;
     case TitleContinue:
-        LoadSavedGame();
+        LoadSavedGame(); // sets the single-pack flag from the saved order
         mode = ModePlay;
         ScreenChange(ModePlay);
-        singlePack = 0;
         break;
     case TitleIntro:
         ScreenChange(ModeIntro);

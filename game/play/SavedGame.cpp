@@ -9,7 +9,11 @@
 #include "game/gfx/ShowError.h"
 #include "game/play/DataPacks.h"
 #include "game/play/Stage.h"
+<<<<<<< HEAD
 #include "game/texts/GameTexts.h"
+=======
+#include "game/screens/Globals.h"
+>>>>>>> editor23
 
 namespace {
 constexpr size_t kOrderBytes = 2 * CGameController::kOrderEntries;
@@ -28,15 +32,29 @@ int32_t GetLe32(const std::vector<uint8_t>& in, size_t at) {
 bool PlayableEntry(const CGameController& controller, const StageEntry& entry) {
     return entry.pack < controller.packCount && entry.picture < CGameController::kPicturesPerPack;
 }
+
+// A single-pack game is saved as the ten pictures of its pack in their own order and nothing after them;
+// a game over all packs is shuffled, so it never has that shape but by a chance too small to matter.
+bool SinglePackOrder(const std::array<StageEntry, CGameController::kOrderEntries>& order, int end) {
+    if (end != CGameController::kPicturesPerPack) return false;
+    for (int j = 0; j < CGameController::kPicturesPerPack; ++j)
+        if (!(order[j] == StageEntry{order[0].pack, uint8_t(j)})) return false;
+    return true;
+}
 } // namespace
 
 std::vector<uint8_t> EncodeSavedGame(const CGameController& controller, int lives1, int lives2) {
     std::vector<uint8_t> bytes(kSaveFileBytes, 0);
+    // A single-pack game keeps only its ten entries (those after them are left from an earlier game) and
+    // their count as its total, so that continuing it plays that pack alone and ends as it would.
+    const bool single = controller.singlePack == 1;
+    const int kept = single ? CGameController::kPicturesPerPack : CGameController::kOrderEntries;
     for (int i = 0; i < CGameController::kOrderEntries; ++i) {
-        bytes[2 * i] = controller.stageOrder[i].pack;
-        bytes[2 * i + 1] = controller.stageOrder[i].picture;
+        const StageEntry entry = i < kept ? controller.stageOrder[i] : StageEntry{};
+        bytes[2 * i] = entry.pack;
+        bytes[2 * i + 1] = entry.picture;
     }
-    PutLe32(bytes, kTotalAt, controller.stageTotal);
+    PutLe32(bytes, kTotalAt, single ? kept : controller.stageTotal);
     PutLe32(bytes, kNumberAt, controller.stageNumber);
     PutLe32(bytes, kLives1At, lives1);
     PutLe32(bytes, kLives2At, lives2);
@@ -63,6 +81,7 @@ bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& control
     controller.stageOrder = order;
     controller.stageTotal = end;
     controller.stageNumber = number;
+    controller.singlePack = SinglePackOrder(order, end) ? 1 : 0;
     lives1 = GetLe32(bytes, kLives1At);
     lives2 = GetLe32(bytes, kLives2At);
     return true;
@@ -76,6 +95,15 @@ bool SaveGame() {
     ShowError(GameTextUtf8(TextSaveWriteError), error.c_str());
     return false;
 }
+
+namespace {
+// The selection screen a continued single-pack game ends on shows its pack, as after a fresh one.
+void ChooseSavedPack(int pack) {
+    gPackSelectScene.Message(MsgEnter, 0, 0);
+    gPackSelectScene.selectedPack = pack;
+    gPackSelectScene.RefreshPackInfo();
+}
+} // namespace
 
 void LoadSavedGame() {
     std::ifstream in(kSaveFileName, std::ios::binary);
@@ -96,6 +124,8 @@ void LoadSavedGame() {
         gPlayer1Pen.lives = CGameController::kStartLives;
         gPlayer2Pen.lives = 0;
         gController.NewGameOrder();
+        gController.singlePack = 0;
     }
+    if (gController.singlePack == 1) ChooseSavedPack(gController.stageOrder[0].pack);
     StartNextStage();
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/WindowFit.h"
+
 namespace {
 SDL_Rect ScreenBounds(SDL_Window* window, bool usable) {
     const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
@@ -147,5 +149,5 @@ void SdlVideo::EnterWindow() {
 int SdlVideo::WindowScale() const {
     if (mode_.windowScale > 0) return mode_.windowScale;
     const SDL_Rect usable = ScreenBounds(window_.get(), true);
-    return std::max(1, std::min(usable.w / width_, usable.h / height_));
+    return FitWindowScale(usable.w, usable.h, width_, height_);
 }

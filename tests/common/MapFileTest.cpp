@@ -56,14 +56,14 @@ TEST(MapFile, WriteThenReadGivesTheSameRecordsAndAFailedWriteKeepsTheOldFile) {
     MapRecords map{};
     map[2] = {100, 50, 20, 10};
     std::string error;
-    ASSERT_TRUE(WriteMapFile(path, map, error)) << error;
+    ASSERT_EQ(WriteMapFile(path, map, error), Written::Whole) << error;
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(ReadMapFile(path, bytes));
     EXPECT_EQ(bytes, EncodeMap(map));
 
     {
         const FileSizeLimit limit(kMapFileBytes / 2); // the write stops half-way
-        EXPECT_FALSE(WriteMapFile(path, MapRecords{}, error));
+        EXPECT_EQ(WriteMapFile(path, MapRecords{}, error), Written::No);
     }
     EXPECT_FALSE(error.empty());
     ASSERT_TRUE(ReadMapFile(path, bytes));

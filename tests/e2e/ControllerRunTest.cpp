@@ -183,6 +183,24 @@ TEST(ControllerRun, ASavedSinglePackGameContinuesAtItsStageAndStopsAfterItsTenth
     EXPECT_EQ(run.IntAt(79, "mode"), kModePlay);
 }
 
+// Continued at its last stage with one life, a miss ends it: back on the selection screen, on its pack.
+TEST(ControllerRun, AContinuedSinglePackGameEndsOnTheSelectionScreenLikeAFreshOne) {
+    Script s;
+    s.TitleChoice(kTitleContinueTipY);
+    s.At(80, "move -60 -150"); // (40, 50), where the pictures agree
+    s.Click(80);
+    const ZorRun run = RunZor(s.text, WithSave(300, SavedGame(PicturesOfPack(1, 10), 10, 10, 1, 0)));
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(run.IntAt(19, "single"), 1);
+    EXPECT_EQ(run.IntAt(19, "stage"), 10);
+    const size_t over = FirstFrame(run, "p1", 0, 20);
+    ASSERT_LT(over, run.frames.size()) << "the click found a difference";
+    const size_t back = FirstFrame(run, "mode", kModeSelect, 20);
+    ASSERT_LT(back, run.frames.size());
+    EXPECT_EQ(run.IntAt(back, "pack"), 1);
+    for (size_t f = 20; f < back; ++f) ASSERT_NE(run.IntAt(f, "mode"), kModeEnding) << f;
+}
+
 TEST(ControllerRun, ANewGameInPlaceOfAnUnusableSaveCoversEveryPack) {
     Script s;
     s.TitleChoice(kTitleContinueTipY); // a game of five stages

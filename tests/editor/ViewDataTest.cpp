@@ -16,6 +16,19 @@ namespace fs = std::filesystem;
 
 Q_DECLARE_METATYPE(ViewRect)
 
+// mkstemp is wrapped in this program (see CMakeLists.txt), so that a folder that takes no new file can be
+// had even for root, whom permissions do not stop.
+namespace {
+int gMkstempError = 0;
+}
+
+extern "C" int __real_mkstemp(char* pattern);
+extern "C" int __wrap_mkstemp(char* pattern) {
+    if (gMkstempError == 0) return __real_mkstemp(pattern);
+    errno = gMkstempError;
+    return -1;
+}
+
 namespace {
 void Drag(CMfcappView& view, int x0, int y0, int x1, int y1) {
     view.LeftDown(x0, y0);
@@ -207,6 +220,30 @@ class ViewDataTest : public EditorTestBase {
         QCOMPARE(files, 1); // no temporary file is left behind
     }
 
+    // A map that is a link is saved to the file it names; in a folder that takes no new file the old map is
+    // written over, and the message says so.
+    void saveFollowsLinksAndWritesInPlaceWhereTheFolderIsReadOnly() {
+        fs::create_directories("real");
+        WriteText("real/sample.map", std::string(80, 'x'));
+        fs::permissions("real/sample.map", fs::perms::owner_read | fs::perms::owner_write);
+        fs::create_symlink("real/sample.map", "sample.map");
+        Drag(*view, 120, 70, 40, 30);
+        QVERIFY(view->SaveMap());
+        QVERIFY(fs::is_symlink("sample.map"));
+        QCOMPARE(ReadAll("real/sample.map").size(), size_t(80));
+        QCOMPARE(fs::status("real/sample.map").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+        QCOMPARE(log.lines.back(), std::string("mfcapp|sample.map로 저장 되었습니다."));
+
+        Drag(*view, 1, 1, 60, 60);
+        gMkstempError = EACCES;
+        const bool saved = view->SaveMap();
+        gMkstempError = 0;
+        QVERIFY(saved);
+        QCOMPARE(log.lines.back(),
+                 "mfcapp|sample.map로 저장 되었습니다." + std::string(CMfcappView::kWrittenInPlace));
+        QCOMPARE(DecodeMap(ReadAll("real/sample.map")), view->PictureRects());
+    }
+
     void mapPathIsCutInTheLastComponent_data() {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("map");
@@ -353,6 +390,20 @@ class ViewDataTest : public EditorTestBase {
         QCOMPARE(log.lines[1], message.toStdString());
     }
 
+    // After a JPEG that cannot be read the view has no picture, though a good one was open before.
+    void aFailedJpegAfterAGoodOneLeavesNoPicture() {
+        scratch->dir().Write("good.jpg", Quadrants::File("good.jpg"));
+        QVERIFY(view->OpenPicture("good.jpg"));
+        scratch->dir().Write("bad.jpg", std::vector<uint8_t>(64, 'x'));
+        log.lines.clear();
+        QVERIFY(!view->OpenPicture("bad.jpg"));
+        QCOMPARE(view->m_picture.m_width, 0u);
+        QCOMPARE(view->m_picture.m_height, 0u);
+        QCOMPARE(view->m_mapPath, std::string("bad.map"));
+        QCOMPARE(log.lines.size(), size_t(2)); // the missing map, then the JPEG library's own message
+        QVERIFY2(log.lines[1].starts_with("JPEG"), log.lines[1].c_str());
+    }
+
     void startupReportsMissingFilesAndStartsEmpty() {
         view->LoadStartup();
         QCOMPARE(log.lines, (std::vector<std::string>{"Error|JPEG :\nCan't open sample.jpg\n",
@@ -361,30 +412,61 @@ class ViewDataTest : public EditorTestBase {
         QCOMPARE(view->m_mapPath, std::string("sample.map"));
     }
 
-    // The bound is a pixel count: a side longer than 8192 opens, one pixel row over 8192 x 8192 does not.
-    void cameraSizedPicturesOpenUpToTheBound() {
-        scratch->dir().Write("wide.jpg", SolidJpeg(20000, 8, 9, 9, 9));
-        QVERIFY(view->OpenPicture("wide.jpg"));
-        QCOMPARE(view->m_picture.m_width, 20000u);
-        // A small picture whose frame header claims more rows: refused before they are decoded.
-        std::vector<uint8_t> huge = SolidJpeg(8, 8, 9, 9, 9);
-        const auto frame = std::search(huge.begin(), huge.end(), kFrameMarker.begin(), kFrameMarker.end());
-        QVERIFY(frame != huge.end());
-        PutBe16(huge, size_t(frame - huge.begin()) + 5, 8193);
-        PutBe16(huge, size_t(frame - huge.begin()) + 7, 8192);
-        scratch->dir().Write("huge.jpg", huge);
+    // The bound is a count of pixels, not a side: a panorama opens; a column past 8192 x 8192, or a wider
+    // panorama of more pixels, is refused from the header (the sizes are patched into a small file's frame
+    // header).
+    void picturesOpenUpToAPixelCountInAnyShape_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("20000 x 1000") << 20000 << 1000 << true;
+        QTest::newRow("8193 x 8192") << 8193 << 8192 << false;
+        QTest::newRow("33000 x 2034") << 33000 << 2034 << false;
+    }
+    void picturesOpenUpToAPixelCountInAnyShape() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(bool, opens);
+        std::vector<uint8_t> jpeg = SolidJpeg(opens ? width : 16, opens ? height : 16, 9, 9, 9);
+        if (!opens) {
+            const size_t sof =
+                size_t(std::search(jpeg.begin(), jpeg.end(), kFrameMarker.begin(), kFrameMarker.end()) -
+                       jpeg.begin());
+            QVERIFY(sof < jpeg.size());
+            PutBe16(jpeg, sof + 5, uint16_t(height));
+            PutBe16(jpeg, sof + 7, uint16_t(width));
+        }
+        scratch->dir().Write("big.jpg", jpeg);
         log.lines.clear();
-        QVERIFY(!view->OpenPicture("huge.jpg"));
-        QCOMPARE(log.lines.back(), std::string("Error|JpegFile :\nPicture too large (8192 x 8193)"));
+        QCOMPARE(view->LoadPictureJpeg("big.jpg"), opens);
+        if (opens) {
+            QCOMPARE(view->m_picture.m_width, uint32_t(width));
+            QCOMPARE(view->m_picture.m_height, uint32_t(height));
+        } else {
+            QCOMPARE(log.lines.size(), size_t(1));
+            QVERIFY2(log.lines[0].find("Picture too large") != std::string::npos, log.lines[0].c_str());
+        }
     }
 
-    void testStartsTheGameBesideTheEditorWithTheMapPath() {
-        TempDir programDir;
+    // Test starts the game beside the editor when there is one, else the first on PATH; in the editor's
+    // working directory in both cases.
+    void testStartsTheGameWithTheMapPath_data() {
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("beside the editor") << true;
+        QTest::newRow("on PATH") << false;
+    }
+    void testStartsTheGameWithTheMapPath() {
+        QFETCH(bool, beside);
+        TempDir programDir, pathDir;
         const std::string record = scratch->dir().Path("launched.txt");
-        WriteText(programDir.Path("zor"), "#!/bin/sh\nprintf '%s\\n%s\\n' \"$1\" \"$(pwd)\" > " + record +
-                                              ".tmp\nmv " + record + ".tmp " + record + "\n");
-        fs::permissions(programDir.Path("zor"), fs::perms::owner_all);
+        const std::string game = (beside ? programDir : pathDir).Path("zor");
+        WriteText(game, "#!/bin/sh\nprintf '%s\\n%s\\n' \"$1\" \"$(pwd)\" > " + record + ".tmp\nmv " +
+                            record + ".tmp " + record + "\n");
+        fs::permissions(game, fs::perms::owner_all);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(pathDir.Path("") + ":" + path.toStdString()));
         view->TestMap(programDir.Path(""));
+        qputenv("PATH", path);
         QCOMPARE(log.lines, std::vector<std::string>{"mfcapp|sample.map로 저장 되었습니다."});
         QVERIFY(WaitForFile(record, 10));
         QCOMPARE(ReadText(record), "sample.map\n" + fs::current_path().string() + "\n");

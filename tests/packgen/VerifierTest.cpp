@@ -156,6 +156,52 @@ TEST(Verifier, EachPlaceThatDiffersOutsideIsOutlinedOnItsOwn) {
     }
 }
 
+// Rectangle 1 (and 2 where given) on a plain stage picture; the other slots hold inverted rectangles,
+// which take part in no size or overlap test.
+struct GeometryCase {
+    const char* name;
+    MapRect first, second;
+    const char* problem;
+    bool reported;
+};
+
+class Geometry : public testing::TestWithParam<GeometryCase> {};
+
+TEST_P(Geometry, BoundsCountEveryPixelOfTheRectangle) {
+    const GeometryCase& c = GetParam();
+    DifferenceMap map;
+    map.fill({1, 1, 0, 0});
+    map[0] = c.first;
+    if (c.second.right) map[1] = c.second;
+    const PairReport report = VerifyPair(RgbImage(kImageWidth, kImageHeight), map);
+    const std::vector<std::string>& problems = report.rects[0].problems;
+    const bool found = std::any_of(problems.begin(), problems.end(), [&](const std::string& p) {
+        return p.find(c.problem) != std::string::npos;
+    });
+    EXPECT_EQ(found, c.reported) << report.Summary();
+}
+
+constexpr const char* kSmall = "smaller than 14x14";
+constexpr const char* kLarge = "larger than a quarter";
+constexpr const char* kOverlap = "overlaps rectangle 2";
+constexpr MapRect kSquare{30, 30, 60, 60};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rectangles, Geometry,
+    testing::Values(GeometryCase{"width_14", {30, 30, 43, 60}, {}, kSmall, false},
+                    GeometryCase{"width_13", {30, 30, 42, 60}, {}, kSmall, true},
+                    GeometryCase{"height_14", {30, 30, 60, 43}, {}, kSmall, false},
+                    GeometryCase{"height_13", {30, 30, 60, 42}, {}, kSmall, true},
+                    GeometryCase{"a_quarter", {kLeftX, kTopY, kLeftX + 149, kTopY + 199}, {}, kLarge, false},
+                    GeometryCase{
+                        "a_column_over", {kLeftX, kTopY, kLeftX + 150, kTopY + 199}, {}, kLarge, true},
+                    GeometryCase{"a_row_over", {kLeftX, kTopY, kLeftX + 149, kTopY + 200}, {}, kLarge, true},
+                    GeometryCase{"sharing_a_column", kSquare, {60, 30, 90, 60}, kOverlap, true},
+                    GeometryCase{"sharing_a_row", kSquare, {30, 60, 60, 90}, kOverlap, true},
+                    GeometryCase{"sharing_a_corner", kSquare, {60, 60, 90, 90}, kOverlap, true},
+                    GeometryCase{"side_by_side", kSquare, {61, 30, 90, 60}, kOverlap, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Verifier, WrongPictureSizeFailsEveryRectangle) {
     const PairReport report = VerifyPair(RgbImage(320, 240), SamplePair().map);
     for (const RectReport& r : report.rects) EXPECT_FALSE(r.Ok());

@@ -56,6 +56,21 @@ void ExpectFairShapes(const std::vector<MapRect>& rects) {
             EXPECT_FALSE(Intersect(r, rects[j])) << i << " and " << j;
     }
 }
+// Every pixel the mask marks lies inside one of the rectangles.
+void ExpectEveryDifferingPixelInside(const RgbImage& stage, const std::vector<MapRect>& rects) {
+    const std::vector<uint8_t> mask = FindDifferingPixels(stage);
+    int outside = 0;
+    for (int y = 0; y < kPictureHeight; ++y) {
+        for (int x = 0; x < kPictureWidth; ++x) {
+            if (!mask[size_t(y * kPictureWidth + x)]) continue;
+            const int sx = x + kLeftX, sy = y + kTopY;
+            outside += std::none_of(rects.begin(), rects.end(), [&](const MapRect& r) {
+                return r.left <= sx && sx <= r.right && r.top <= sy && sy <= r.bottom;
+            });
+        }
+    }
+    EXPECT_EQ(outside, 0);
+}
 } // namespace
 
 TEST(Suggest, FindsEveryDifferenceOfAGeneratedPairFromItsJpeg) {
@@ -64,6 +79,7 @@ TEST(Suggest, FindsEveryDifferenceOfAGeneratedPairFromItsJpeg) {
     const std::vector<MapRect> suggested = SuggestRectangles(stage);
     ASSERT_EQ(suggested.size(), 5u);
     ExpectFairShapes(suggested);
+    ExpectEveryDifferingPixelInside(stage, suggested);
     for (const MapRect& truth : pair.map) {
         double best = 0;
         for (const MapRect& s : suggested) best = std::max(best, IntersectionOverUnion(s, truth));
@@ -104,6 +120,18 @@ TEST(Suggest, MoreThanFivePlacesAreJoinedIntoFiveApartRectangles) {
     const std::vector<MapRect> suggested = SuggestRectangles(stage);
     EXPECT_EQ(suggested.size(), 5u);
     ExpectFairShapes(suggested);
+    ExpectEveryDifferingPixelInside(stage, suggested);
+}
+
+TEST(Suggest, ABlockIsFramedByTheMarginOnEverySide) {
+    RgbImage stage = PlainStage({0, 0, 0});
+    const int x = kLeftX + 100, y = kTopY + 120, side = 20;
+    Plant(stage, x, y, side, {255, 255, 255});
+    const std::vector<MapRect> suggested = SuggestRectangles(stage);
+    ASSERT_EQ(suggested.size(), 1u);
+    using finding::kMargin;
+    EXPECT_EQ(suggested[0],
+              (MapRect{x - kMargin, y - kMargin, x + side - 1 + kMargin, y + side - 1 + kMargin}));
 }
 
 TEST(Suggest, NeighboursCloserThanTheMarginKeepApartRectangles) {

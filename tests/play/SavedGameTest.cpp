@@ -94,6 +94,43 @@ TEST(SavedGame, ASinglePackSaveContinuesAndEndsWithItsTenthPicture) {
     EXPECT_EQ(l1, 4);
 }
 
+// The single-pack flag comes back from the order's shape; the file's layout is the same for both games.
+TEST(SavedGame, ASinglePackGameIsSavedAsItsTenPicturesAndContinuesAsOne) {
+    CGameController playing = SinglePackGame(6);
+    playing.singlePack = 1;
+    for (int i = 10; i < 30; ++i)
+        playing.stageOrder[i] = {uint8_t(i % 3), uint8_t(i % 10)}; // an earlier game's
+    const std::vector<uint8_t> bytes = EncodeSavedGame(playing, 4, 0);
+    ASSERT_EQ(bytes.size(), kSaveFileBytes);
+    EXPECT_EQ(bytes[1000], 10); // the total: the pack's ten stages
+    EXPECT_EQ(bytes[20], StageEntry::kEmpty);
+    EXPECT_EQ(bytes[999], StageEntry::kEmpty);
+    CGameController loaded;
+    loaded.packCount = 3;
+    int l1 = 0, l2 = 0;
+    ASSERT_TRUE(DecodeSavedGame(bytes, loaded, l1, l2));
+    EXPECT_EQ(loaded.singlePack, 1);
+    EXPECT_EQ(loaded.stageTotal, 10);
+    EXPECT_EQ(loaded.stageOrder[10], StageEntry{});
+}
+
+TEST(SavedGame, AGameOverAllPacksContinuesAsOne) {
+    CGameController loaded;
+    loaded.packCount = 3;
+    loaded.singlePack = 1; // left from the game before
+    int l1 = 0, l2 = 0;
+    ASSERT_TRUE(DecodeSavedGame(EncodeSavedGame(ThreePackGame(), 4, 0), loaded, l1, l2));
+    EXPECT_EQ(loaded.singlePack, 0);
+    // One pack present, its ten pictures shuffled: a game over all packs still.
+    CGameController onePack;
+    onePack.packCount = 1;
+    onePack.stageTotal = 10;
+    for (int j = 0; j < 10; ++j) onePack.stageOrder[j] = {0, uint8_t((j * 3) % 10)};
+    onePack.stageNumber = 2;
+    ASSERT_TRUE(DecodeSavedGame(EncodeSavedGame(onePack, 4, 0), loaded, l1, l2));
+    EXPECT_EQ(loaded.singlePack, 0);
+}
+
 TEST(SavedGame, OnlyTheEntriesStillToPlayMustExist) {
     CGameController saved = ThreePackGame();
     saved.stageOrder[2] = {7, 0}; // played already
