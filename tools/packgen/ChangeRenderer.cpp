@@ -72,19 +72,49 @@ ChangeRenderer::~ChangeRenderer() {
 }
 
 PixelBox ChangeRenderer::Render(size_t index, const SceneObject& changed) {
-    const PixelBox moved = Footprint(changed);
-    const PixelBox area = Union(footprints_[index], moved);
-    if (area.Empty()) return kNothing;
+    objects_ = scene_.objects;
+    prints_ = footprints_;
+    objects_[index] = changed;
+    prints_[index] = Footprint(changed);
+    const PixelBox area = Union(footprints_[index], prints_[index]);
+    if (!area.Empty()) Redraw(area);
+    return area;
+}
+
+// Draws every object of objects_ that reaches the area over the background into the work surface, which
+// then holds the right pixels inside the area. Objects elsewhere are left out; the pixels they would have
+// covered outside the area are not read.
+void ChangeRenderer::Redraw(const PixelBox& area) {
     CopyArea(renderer_.Background(), work_, area);
     cairo_t* cr = cairo_create(work_);
-    for (size_t i = 0; i < scene_.objects.size(); ++i) {
-        const SceneObject& o = i == index ? changed : scene_.objects[i];
-        // Objects elsewhere are left out; pixels outside the area are not read.
-        if (Meet(i == index ? moved : footprints_[i], area)) DrawSceneObject(cr, o);
+    for (size_t i = 0; i < objects_.size(); ++i) {
+        if (Meet(prints_[i], area)) DrawSceneObject(cr, objects_[i]);
     }
     cairo_destroy(cr);
     cairo_surface_flush(work_);
-    return area;
+}
+
+RgbImage ChangeRenderer::PictureOf(const Scene& changed) {
+    objects_ = changed.objects;
+    prints_ = footprints_;
+    std::vector<PixelBox> areas;
+    for (size_t i = 0; i < objects_.size(); ++i) {
+        if (objects_[i] == scene_.objects[i]) continue;
+        prints_[i] = Footprint(objects_[i]);
+        areas.push_back(Union(footprints_[i], prints_[i]));
+    }
+    cairo_surface_t* picture = PictureSurface();
+    CopyArea(base_, picture, {0, 0, kPictureWidth - 1, kPictureHeight - 1});
+    // Each area is drawn on its own and copied out before the next, since drawing one spoils the work
+    // surface around it.
+    for (const PixelBox& area : areas) {
+        if (area.Empty()) continue;
+        Redraw(area);
+        CopyArea(work_, picture, area);
+    }
+    RgbImage image = ToImage(picture);
+    cairo_surface_destroy(picture);
+    return image;
 }
 
 Rgb ChangeRenderer::At(cairo_surface_t* surface, int x, int y) {
@@ -94,4 +124,12 @@ Rgb ChangeRenderer::At(cairo_surface_t* surface, int x, int y) {
                     size_t(x) * kBytesPerPixel,
                 kBytesPerPixel);
     return {uint8_t(pixel >> 16), uint8_t(pixel >> 8), uint8_t(pixel)};
+}
+
+RgbImage ChangeRenderer::ToImage(cairo_surface_t* surface) {
+    RgbImage image(kPictureWidth, kPictureHeight);
+    for (int y = 0; y < kPictureHeight; ++y) {
+        for (int x = 0; x < kPictureWidth; ++x) image.Set(x, y, At(surface, x, y));
+    }
+    return image;
 }

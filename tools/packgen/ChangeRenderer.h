@@ -7,6 +7,7 @@
 #include "tools/packgen/Renderer.h"
 #include "tools/packgen/Scene.h"
 #include "tools/pairs/Colour.h"
+#include "tools/pairs/RgbImage.h"
 
 // Picture pixels from (x0, y0) to (x1, y1), both corners included; empty when x1 < x0 or y1 < y0.
 struct PixelBox {
@@ -32,14 +33,23 @@ class ChangeRenderer {
     Rgb Base(int x, int y) const { return At(base_, x, y); }
     Rgb Changed(int x, int y) const { return At(work_, x, y); }
 
+    RgbImage BasePicture() const { return ToImage(base_); }
+    // The picture of `changed`, the scene with any of its objects changed.
+    RgbImage PictureOf(const Scene& changed);
+
   private:
     static Rgb At(cairo_surface_t* surface, int x, int y);
+    static RgbImage ToImage(cairo_surface_t* surface);
+    void Redraw(const PixelBox& area);
 
     const Scene& scene_;
     SceneRenderer renderer_;
     cairo_surface_t* base_;
     cairo_surface_t* work_;
     std::vector<PixelBox> footprints_; // of each object of the scene
+    // The objects drawn again, the scene's with changes, and their footprints.
+    std::vector<SceneObject> objects_;
+    std::vector<PixelBox> prints_;
 };
 
 // The pixels the object's drawing may touch (a little more, never less), clipped to the picture; empty

@@ -250,5 +250,7 @@ bool MakeDifferences(const Scene& scene, int difficulty, Rng& rng, PairPlan& pla
             if (tryChange(change, indexes[i])) break;
         }
     }
-    return taken.size() == kDifferences;
+    if (taken.size() < kDifferences) return false;
+    plan.stage = ComposeStage(renderer.BasePicture(), renderer.PictureOf(plan.right));
+    return true;
 }
