@@ -22,7 +22,8 @@ class AudioDevice {
 
     // Takes the next free effect channel; -1 when none is left.
     virtual int CreateEffect() = 0;
-    // Gives the effect its samples, converted to the output's format and rate (so `pcm.rate` sets the pitch).
+    // Gives the effect its samples, converted to the output's format and rate (so `pcm.rate` sets the pitch)
+    // by its first play at the latest; false when they cannot be.
     virtual bool SetSamples(int effect, const PcmSamples& pcm) = 0;
     virtual void ReleaseEffect(int effect) = 0;
     // Plays the effect once from its beginning; an effect that is still sounding starts over.

@@ -9,7 +9,7 @@ dir=build-bench
 # build was configured with another one).
 data=$(sed -n 's/^ZOR_TEST_DATA_DIR:PATH=//p' build/CMakeCache.txt 2>/dev/null || true)
 data=${data:-$PWD/build/data}
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR_BENCH=ON -DZOR_ASSETS=OFF \
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR_BENCH=ON -DZOR_TESTS=ON -DZOR_ASSETS=OFF \
   -DZOR_TEST_DATA_DIR="$data" >/dev/null
 cmake --build "$dir" --target zor_benchmarks zor
 figures=$(mktemp)

@@ -21,28 +21,31 @@ uint8_t Level(float gain, int full) {
     return static_cast<uint8_t>(std::lround(clamped * full));
 }
 
-// Converts `pcm` to the output format and rate; false when it cannot or the result would be too large.
-bool Convert(const PcmSamples& pcm, std::vector<uint8_t>& out) {
+// How `pcm` becomes the output format and rate; false when it cannot or the result would be too large.
+bool PlanConversion(const PcmSamples& pcm, SDL_AudioCVT& cvt, size_t& bytes) {
     if (pcm.rate <= 0 || pcm.channels <= 0 || (pcm.bitsPerSample != 8 && pcm.bitsPerSample != 16))
         return false;
     const size_t frameBytes = static_cast<size_t>(pcm.channels) * (pcm.bitsPerSample / 8);
-    const size_t bytes = pcm.bytes / frameBytes * frameBytes;
-    SDL_AudioCVT cvt;
+    bytes = pcm.bytes / frameBytes * frameBytes;
     if (bytes == 0 ||
         SDL_BuildAudioCVT(&cvt, SourceFormat(pcm.bitsPerSample), static_cast<Uint8>(pcm.channels), pcm.rate,
                           AUDIO_S16SYS, SdlAudio::kOutputChannels, SdlAudio::kOutputRate) < 0)
         return false;
     // The conversion works in place in a buffer large enough for every step.
     const size_t workBytes = bytes * static_cast<size_t>(cvt.len_mult);
-    if (workBytes / static_cast<size_t>(cvt.len_mult) != bytes || workBytes > kMaxEffectBytes) return false;
-    out.assign(pcm.data, pcm.data + bytes);
+    return workBytes / static_cast<size_t>(cvt.len_mult) == bytes && workBytes <= kMaxEffectBytes;
+}
+
+// Converts the planned samples in place; false when SDL fails.
+bool Convert(SDL_AudioCVT& cvt, std::vector<uint8_t>& samples) {
     if (!cvt.needed) return true;
-    out.resize(workBytes);
-    cvt.buf = out.data();
+    const size_t bytes = samples.size();
+    samples.resize(bytes * static_cast<size_t>(cvt.len_mult));
+    cvt.buf = samples.data();
     cvt.len = static_cast<int>(bytes);
     if (SDL_ConvertAudio(&cvt) != 0) return false;
-    out.resize(static_cast<size_t>(cvt.len_cvt) / kOutputFrameBytes * kOutputFrameBytes);
-    return !out.empty();
+    samples.resize(static_cast<size_t>(cvt.len_cvt) / kOutputFrameBytes * kOutputFrameBytes);
+    return !samples.empty();
 }
 
 // A Standard MIDI File, or one wrapped in a RIFF "RMID" form; the synthesizer itself takes any bytes.
@@ -112,12 +115,25 @@ int SdlAudio::CreateEffect() {
 
 bool SdlAudio::SetSamples(int effect, const PcmSamples& pcm) {
     if (!Valid(effect)) return false;
-    std::vector<uint8_t> converted;
-    if (!Convert(pcm, converted)) return false;
+    SDL_AudioCVT cvt;
+    size_t bytes = 0;
+    if (!PlanConversion(pcm, cvt, bytes)) return false;
     Effect& slot = effects_[effect];
     Mix_HaltChannel(effect); // the mixer must let go of the old samples before they are freed
     slot.chunk.reset();
-    slot.samples = std::move(converted);
+    slot.samples.assign(pcm.data, pcm.data + bytes);
+    slot.conversion = cvt;
+    return true;
+}
+
+// Converting every effect when it is given its samples held up the start; each is converted when it is
+// first played, so the first effect waits only for itself.
+bool SdlAudio::Ready(Effect& slot) {
+    if (slot.chunk) return true;
+    if (slot.samples.empty() || !Convert(slot.conversion, slot.samples)) {
+        slot.samples.clear();
+        return false;
+    }
     slot.chunk.reset(Mix_QuickLoad_RAW(slot.samples.data(), static_cast<Uint32>(slot.samples.size())));
     return slot.chunk != nullptr;
 }
@@ -131,7 +147,7 @@ void SdlAudio::ReleaseEffect(int effect) {
 }
 
 bool SdlAudio::Play(int effect) {
-    if (!Valid(effect) || !effects_[effect].chunk) return false;
+    if (!Valid(effect) || !Ready(effects_[effect])) return false;
     return Mix_PlayChannel(effect, effects_[effect].chunk.get(), 0) == effect;
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <SDL_audio.h>
+
 #include "platform/AudioDevice.h"
 
 struct Mix_Chunk;
@@ -13,7 +15,8 @@ struct _Mix_Music;
 class SdlAudio : public AudioDevice {
   public:
     static constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-    static constexpr int kOutputRate = 44100;
+    // The effects' own rate (the builder makes them at 22050 Hz), so that they need no resampling.
+    static constexpr int kOutputRate = 22050;
     static constexpr int kOutputChannels = 2; // 16-bit signed samples in the machine's byte order
 
     SdlAudio();
@@ -40,14 +43,17 @@ class SdlAudio : public AudioDevice {
     struct MusicDeleter {
         void operator()(_Mix_Music* music) const;
     };
-    // The converted samples belong to the effect; the chunk only points at them.
+    // The samples belong to the effect: as given until the first play converts them to the output's
+    // format, then the chunk points at them.
     struct Effect {
         bool inUse = false;
         std::vector<uint8_t> samples;
+        SDL_AudioCVT conversion{};
         std::unique_ptr<Mix_Chunk, ChunkDeleter> chunk;
     };
 
     bool Valid(int effect) const;
+    static bool Ready(Effect& slot);
     void Close();
 
     bool open_ = false;

@@ -7,6 +7,40 @@
 #include "platform/WindowFit.h"
 
 namespace {
+constexpr Uint32 kScreenFormat = SDL_PIXELFORMAT_RGB565; // the game's own pixels
+
+bool Widened(Uint32 format) {
+    return format != kScreenFormat;
+}
+
+WideOrder OrderOf(Uint32 format) {
+    return format == SDL_PIXELFORMAT_ABGR8888 || format == SDL_PIXELFORMAT_BGR888 ? WideOrder::Xbgr
+                                                                                  : WideOrder::Xrgb;
+}
+
+bool Writable(Uint32 format) {
+    return format == kScreenFormat || format == SDL_PIXELFORMAT_ARGB8888 ||
+           format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ABGR8888 ||
+           format == SDL_PIXELFORMAT_BGR888;
+}
+
+// The texture format the renderer shows without converting it. The software renderer copies textures
+// onto the window's surface, so the surface's format is its own; the others list theirs, and take 565
+// without a conversion only where they list it. 565 (converted by SDL) when nothing else is ours to write.
+Uint32 NativeFormat(SDL_Renderer* renderer, SDL_Window* window) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0) return kScreenFormat;
+    if (info.flags & SDL_RENDERER_SOFTWARE) {
+        const Uint32 surface = SDL_GetWindowPixelFormat(window);
+        return Writable(surface) ? surface : kScreenFormat;
+    }
+    const Uint32* formats = info.texture_formats;
+    const Uint32* end = formats + info.num_texture_formats;
+    if (std::find(formats, end, kScreenFormat) != end) return kScreenFormat;
+    const Uint32* wide = std::find_if(formats, end, Writable);
+    return wide != end ? *wide : kScreenFormat;
+}
+
 SDL_Rect ScreenBounds(SDL_Window* window, bool usable) {
     const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
     SDL_Rect bounds{0, 0, 0, 0};
@@ -54,8 +88,9 @@ bool SdlVideo::Create(int width, int height, const VideoMode& mode) {
 }
 
 bool SdlVideo::MakeTexture() {
-    texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                                     width_, height_));
+    textureFormat_ = NativeFormat(renderer_.get(), window_.get());
+    texture_.reset(
+        SDL_CreateTexture(renderer_.get(), textureFormat_, SDL_TEXTUREACCESS_STREAMING, width_, height_));
     SDL_RenderSetLogicalSize(renderer_.get(), width_, height_);
     SDL_RenderSetIntegerScale(renderer_.get(), mode_.integerScale ? SDL_TRUE : SDL_FALSE);
     filteredFor_ = {};
@@ -78,18 +113,39 @@ void SdlVideo::ChooseFiltering() {
         (w == filteredFor_.w && h == filteredFor_.h))
         return;
     filteredFor_ = {0, 0, w, h};
-    const double scale = std::min(double(w) / width_, double(h) / height_);
+    const double fit = std::min(double(w) / width_, double(h) / height_);
+    const double scale = mode_.integerScale ? std::max(1.0, std::floor(fit)) : fit;
     const bool whole = mode_.integerScale || scale == std::floor(scale);
     SDL_SetTextureScaleMode(texture_.get(), whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    covered_ = width_ * scale == w && height_ * scale == h;
+}
+
+void SdlVideo::Upload(const uint16_t* pixels, int width, int height, int pitch) {
+    if (!Widened(textureFormat_)) {
+        SDL_UpdateTexture(texture_.get(), nullptr, pixels, pitch * int(sizeof(uint16_t)));
+        return;
+    }
+    void* locked = nullptr;
+    int lockedPitch = 0;
+    if (SDL_LockTexture(texture_.get(), nullptr, &locked, &lockedPitch) != 0) return;
+    const WideOrder order = OrderOf(textureFormat_);
+    for (int y = 0; y < std::min(height, height_); ++y) {
+        widen_(pixels + size_t(y) * pitch,
+               reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(locked) + size_t(y) * lockedPitch),
+               size_t(std::min(width, width_)), order);
+    }
+    SDL_UnlockTexture(texture_.get());
 }
 
 bool SdlVideo::Present(const uint16_t* pixels, int width, int height, int pitch) {
     if (!texture_ && !MakeTexture()) return !std::exchange(lost_, false); // a reset could not make it again
     ChooseFiltering();
-    SDL_UpdateTexture(texture_.get(), nullptr, pixels, pitch * int(sizeof(uint16_t)));
+    Upload(pixels, width, height, pitch);
     const SDL_Rect all{0, 0, width, height};
-    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, SDL_ALPHA_OPAQUE);
-    SDL_RenderClear(renderer_.get());
+    if (!covered_) {
+        SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, SDL_ALPHA_OPAQUE);
+        SDL_RenderClear(renderer_.get());
+    }
     SDL_RenderCopy(renderer_.get(), texture_.get(), &all, nullptr);
     if (!shotPath_.empty()) WriteShot();
     SDL_RenderPresent(renderer_.get());

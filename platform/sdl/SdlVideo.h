@@ -3,6 +3,7 @@
 
 #include "platform/Presenter.h"
 #include "platform/sdl/SdlHandles.h"
+#include "platform/sdl/WidenPixels.h"
 
 // How the picture is put on the screen.
 struct VideoMode {
@@ -13,7 +14,9 @@ struct VideoMode {
 
 // The game's window: full screen on the desktop, the 640x480 picture scaled to the largest size that keeps
 // its shape (smoothed, or whole multiples only when asked), or a window of whole multiples. The 565 frame
-// goes to a streaming texture. Under drivers without a screen it is always a plain window.
+// goes to a streaming texture in the renderer's own format: 565 as it is where the renderer shows that
+// without converting it, otherwise widened by our own code into the locked texture. Under drivers without a
+// screen it is always a plain window.
 class SdlVideo : public Presenter {
   public:
     // Fails (Error() says why) when the video subsystem, window, renderer or texture cannot be had.
@@ -34,6 +37,7 @@ class SdlVideo : public Presenter {
 
   private:
     bool MakeTexture();
+    void Upload(const uint16_t* pixels, int width, int height, int pitch);
     void EnterFullScreen();
     void EnterWindow();
     int WindowScale() const;
@@ -49,6 +53,9 @@ class SdlVideo : public Presenter {
     int width_ = 0;
     int height_ = 0;
     SDL_Rect filteredFor_{}; // the output size the texture's filtering was chosen for
+    Uint32 textureFormat_ = SDL_PIXELFORMAT_RGB565;
+    WidenKernel widen_ = ChooseWiden(SDL_HasAVX2() == SDL_TRUE);
+    bool covered_ = false; // the picture covers the whole output, so there are no borders to clear
     bool fullScreen_ = false;
     bool lost_ = false;
 };

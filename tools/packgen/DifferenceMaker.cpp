@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "tools/packgen/ArtKit.h"
+#include "tools/packgen/ChangeRenderer.h"
 #include "tools/packgen/KindTable.h"
-#include "tools/packgen/Renderer.h"
 #include "tools/pairs/Verifier.h"
 
 namespace {
@@ -38,10 +38,6 @@ constexpr int kGap = 2;            // pixels kept free between two rectangles
 constexpr int kCandidates = 200;   // changes tried (each a rendering) before the scene is given up
 constexpr int kObjectsPerKind = 6; // objects a kind is tried on before another kind is picked
 constexpr int kRepeatDamping = 12; // a kind the pair has once is a quarter as likely, twice a seventh
-
-struct PixelBox {
-    int x0, y0, x1, y1;
-};
 
 // A kind by the level's weights, made less likely for each time the pair already has it, so that a pair
 // mixes its kinds; recolouring, which changes any of three colours, stays as likely.
@@ -151,15 +147,16 @@ bool Apply(DifferenceKind change, SceneObject& o, int level, Rng& rng) {
     return false;
 }
 
-// Where two renderings differ, and how many pixels differ plainly for every viewer.
-std::optional<PixelBox> ChangedBox(const RgbImage& a, const RgbImage& b, int& clearPixels,
+// Where a change rendered inside `area` differs from the scene, and how many pixels differ plainly for
+// every viewer.
+std::optional<PixelBox> ChangedBox(const ChangeRenderer& renderer, const PixelBox& area, int& clearPixels,
                                    float& medianDeltaE) {
     PixelBox box{kPictureWidth, kPictureHeight, -1, -1};
     clearPixels = 0;
     std::vector<float> plain;
-    for (int y = 0; y < kPictureHeight; ++y) {
-        for (int x = 0; x < kPictureWidth; ++x) {
-            const Rgb p = a.At(x, y), q = b.At(x, y);
+    for (int y = area.y0; y <= area.y1; ++y) {
+        for (int x = area.x0; x <= area.x1; ++x) {
+            const Rgb p = renderer.Base(x, y), q = renderer.Changed(x, y);
             if (p == q) continue;
             box = {std::min(box.x0, x), std::min(box.y0, y), std::max(box.x1, x), std::max(box.y1, y)};
             const float d = DeltaE(ToLab(p), ToLab(q));
@@ -215,19 +212,19 @@ bool MakeDifferences(const Scene& scene, int difficulty, Rng& rng, PairPlan& pla
     const int level = std::clamp(difficulty, kMinDifficulty, kMaxDifficulty) - 1;
     plan.left = scene;
     plan.right = scene;
-    const SceneRenderer renderer(scene);
-    const RgbImage base = renderer.Render(scene);
+    ChangeRenderer renderer(scene);
     std::vector<bool> used(scene.objects.size(), false);
     std::vector<PixelBox> taken;
     std::array<int, kDifferenceKinds> had{};
     // Tries the change on one object; true when it makes a fair difference of the level, apart from the
     // others, which it then joins.
     auto tryChange = [&](DifferenceKind change, size_t index) {
-        Scene trial = scene;
-        if (!Apply(change, trial.objects[index], level, rng)) return false;
+        SceneObject object = scene.objects[index];
+        if (!Apply(change, object, level, rng)) return false;
         int clear = 0;
         float medianDeltaE = 0;
-        const std::optional<PixelBox> changed = ChangedBox(base, renderer.Render(trial), clear, medianDeltaE);
+        const PixelBox drawn = renderer.Render(index, object);
+        const std::optional<PixelBox> changed = ChangedBox(renderer, drawn, clear, medianDeltaE);
         if (!changed || clear < kMinClear[level] || clear > kMaxClear[level]) return false;
         if (medianDeltaE > kMaxMedianDeltaE[level]) return false;
         const PixelBox rect = FrameChange(*changed);
@@ -238,7 +235,7 @@ bool MakeDifferences(const Scene& scene, int difficulty, Rng& rng, PairPlan& pla
         }
         used[index] = true;
         ++had[size_t(change)];
-        plan.right.objects[index] = trial.objects[index];
+        plan.right.objects[index] = object;
         plan.kinds[taken.size()] = change;
         plan.map[taken.size()] = {rect.x0 + kLeftX, rect.y0 + kTopY, rect.x1 + kLeftX, rect.y1 + kTopY};
         taken.push_back(rect);
@@ -253,5 +250,7 @@ bool MakeDifferences(const Scene& scene, int difficulty, Rng& rng, PairPlan& pla
             if (tryChange(change, indexes[i])) break;
         }
     }
-    return taken.size() == kDifferences;
+    if (taken.size() < kDifferences) return false;
+    plan.stage = ComposeStage(renderer.BasePicture(), renderer.PictureOf(plan.right));
+    return true;
 }

@@ -5,6 +5,7 @@
 #include "tools/packgen/PackFormat.h"
 #include "tools/packgen/Rng.h"
 #include "tools/packgen/Scene.h"
+#include "tools/pairs/RgbImage.h"
 
 constexpr int kMinDifficulty = 1;
 constexpr int kMaxDifficulty = 5;
@@ -31,9 +32,10 @@ struct PairPlan {
     Scene right;
     DifferenceMap map{};
     std::array<DifferenceKind, pair_layout::kDifferences> kinds{};
+    RgbImage stage; // both pictures drawn, as the 640x480 stage picture
 };
 
 // Changes five objects of the scene, each in a rectangle of its own that bounds every pixel it changed
-// plus a small margin. Difficulty 1 makes large, strong changes; 5 small, subtle ones. False when the
-// scene has no room for five separate differences of that difficulty.
+// plus a small margin, and draws the pair. Difficulty 1 makes large, strong changes; 5 small, subtle ones.
+// False when the scene has no room for five separate differences of that difficulty.
 bool MakeDifferences(const Scene& scene, int difficulty, Rng& rng, PairPlan& plan);

@@ -4,7 +4,6 @@
 
 #include "tools/packgen/DifferenceMaker.h"
 #include "tools/packgen/JpegIo.h"
-#include "tools/packgen/Renderer.h"
 #include "tools/packgen/SceneComposer.h"
 
 bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, std::string& error) {
@@ -14,9 +13,7 @@ bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, 
         Rng rng(trySeed);
         PairPlan plan;
         if (!MakeDifferences(ComposeScene(theme, rng), difficulty, rng, plan)) continue;
-        const SceneRenderer renderer(plan.left);
-        const RgbImage stage = ComposeStage(renderer.Render(plan.left), renderer.Render(plan.right));
-        std::vector<uint8_t> jpeg = EncodeJpeg(stage, kPackJpegQuality);
+        std::vector<uint8_t> jpeg = EncodeJpeg(plan.stage, kPackJpegQuality);
         RgbImage decoded;
         if (!DecodeJpeg(jpeg, pair_layout::kImageWidth, decoded, error)) return false;
         const PairReport report = VerifyPair(decoded, plan.map);

@@ -19,7 +19,9 @@ double OutlinePixels(double size) {
     return std::clamp(size / 35.0, 1.0, 2.0);
 }
 
-void DrawObject(cairo_t* cr, const SceneObject& o) {
+} // namespace
+
+void DrawSceneObject(cairo_t* cr, const SceneObject& o) {
     const double scale = o.size / kUnitsTall;
     cairo_save(cr);
     cairo_translate(cr, o.x, o.y);
@@ -27,7 +29,6 @@ void DrawObject(cairo_t* cr, const SceneObject& o) {
     InfoOf(o.kind).draw({cr, OutlinePixels(o.size) / scale}, o);
     cairo_restore(cr);
 }
-} // namespace
 
 SceneRenderer::SceneRenderer(const Scene& scene)
     : background_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPictureWidth, kPictureHeight)) {
@@ -42,16 +43,20 @@ SceneRenderer::~SceneRenderer() {
     cairo_surface_destroy(background_);
 }
 
-RgbImage SceneRenderer::Render(const Scene& scene) const {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPictureWidth, kPictureHeight);
-    cairo_t* cr = cairo_create(surface);
+void SceneRenderer::Draw(cairo_surface_t* target, const Scene& scene) const {
+    cairo_t* cr = cairo_create(target);
     cairo_set_source_surface(cr, background_, 0, 0);
     cairo_paint(cr);
     for (const SceneObject& o : scene.objects) {
-        if (o.visible) DrawObject(cr, o);
+        if (o.visible) DrawSceneObject(cr, o);
     }
     cairo_destroy(cr);
-    cairo_surface_flush(surface);
+    cairo_surface_flush(target);
+}
+
+RgbImage SceneRenderer::Render(const Scene& scene) const {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPictureWidth, kPictureHeight);
+    Draw(surface, scene);
 
     RgbImage image(kPictureWidth, kPictureHeight);
     const unsigned char* data = cairo_image_surface_get_data(surface);

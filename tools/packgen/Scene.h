@@ -88,6 +88,8 @@ struct SceneObject {
     int count = 0;                // how many of a repeated part (petals, windows, buttons, books)
     int label = 0;                // which word or number a sign or label shows
     bool visible = true;
+
+    bool operator==(const SceneObject&) const = default;
 };
 
 // A whole picture: its background style and objects, back to front.

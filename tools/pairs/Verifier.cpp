@@ -37,10 +37,6 @@ bool Inverted(const MapRect& r) {
     return r.right < r.left || r.bottom < r.top;
 }
 
-struct DistanceMaps {
-    std::vector<float> plain, colourBlind;
-};
-
 void CheckGeometry(PairReport& report) {
     for (size_t k = 0; k < report.rects.size(); ++k) {
         RectReport& rr = report.rects[k];
@@ -66,15 +62,17 @@ void CheckGeometry(PairReport& report) {
     }
 }
 
-void CheckInside(PairReport& report, const DistanceMaps& maps) {
+// The colour-blind distance is needed inside the rectangles only, so it is worked out there alone.
+void CheckInside(PairReport& report, const RgbImage& stage, const std::vector<float>& plain) {
     for (RectReport& rr : report.rects) {
         if (Inverted(rr.rect)) continue;
         const Box b = ClampToPicture(ToPicture(rr.rect));
         for (int64_t y = b.y0; y <= b.y1; ++y) {
             for (int64_t x = b.x0; x <= b.x1; ++x) {
                 const int64_t i = y * kPictureWidth + x;
-                rr.clearPixels += maps.plain[i] >= fairness::kClearDeltaE;
-                rr.clearPixelsColourBlind += maps.colourBlind[i] >= fairness::kClearDeltaE;
+                rr.clearPixels += plain[i] >= fairness::kClearDeltaE;
+                rr.clearPixelsColourBlind +=
+                    ColourBlindDistance(stage, int(x), int(y)) >= fairness::kClearDeltaE;
             }
         }
         if (rr.clearPixels < fairness::kMinClearPixels) {
@@ -87,7 +85,7 @@ void CheckInside(PairReport& report, const DistanceMaps& maps) {
     }
 }
 
-void CheckOutside(PairReport& report, const DistanceMaps& maps) {
+void CheckOutside(PairReport& report, const std::vector<float>& plain) {
     std::vector<bool> excluded(kPixels, false);
     for (const RectReport& rr : report.rects) {
         if (Inverted(rr.rect)) continue;
@@ -103,7 +101,7 @@ void CheckOutside(PairReport& report, const DistanceMaps& maps) {
     for (int y = 0; y < kPictureHeight; ++y) {
         for (int x = 0; x < kPictureWidth; ++x) {
             const int i = y * kPictureWidth + x;
-            if (excluded[i] || maps.plain[i] <= fairness::kStrayDeltaE) continue;
+            if (excluded[i] || plain[i] <= fairness::kStrayDeltaE) continue;
             ++strayInCell[(y / kCell) * kCellsX + x / kCell];
         }
     }
@@ -176,8 +174,8 @@ PairReport VerifyPair(const RgbImage& stage, const DifferenceMap& map) {
         return report;
     }
     CheckGeometry(report);
-    const DistanceMaps maps{PlainDistances(stage), ColourBlindDistances(stage)};
-    CheckInside(report, maps);
-    CheckOutside(report, maps);
+    const std::vector<float> plain = PlainDistances(stage);
+    CheckInside(report, stage, plain);
+    CheckOutside(report, plain);
     return report;
 }
