@@ -101,12 +101,9 @@ bool CMfcappView::SaveMap() {
         Show("mapfile write error...");
         return false;
     }
-<<<<<<< HEAD
     // The one Korean message: Korean is its source text, translation files give the other languages.
-    Show(WithPath(QCoreApplication::translate("CMfcappView", "%1로 저장 되었습니다."), m_mapPath));
-=======
-    Show(m_mapPath + "로 저장 되었습니다." + (written == Written::InPlace ? kWrittenInPlace : ""));
->>>>>>> editor23
+    Show(WithPath(QCoreApplication::translate("CMfcappView", "%1로 저장 되었습니다."), m_mapPath) +
+         (written == Written::InPlace ? kWrittenInPlace : ""));
     return true;
 }
 

@@ -9,11 +9,8 @@
 #include "game/gfx/ShowError.h"
 #include "game/play/DataPacks.h"
 #include "game/play/Stage.h"
-<<<<<<< HEAD
-#include "game/texts/GameTexts.h"
-=======
 #include "game/screens/Globals.h"
->>>>>>> editor23
+#include "game/texts/GameTexts.h"
 
 namespace {
 constexpr size_t kOrderBytes = 2 * CGameController::kOrderEntries;

@@ -32,11 +32,6 @@ void WriteSolidJpeg(const std::string& path, int width, int height, const QColor
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
-bool Near(QRgb pixel, const QColor& c) {
-    return std::abs(qRed(pixel) - c.red()) < 12 && std::abs(qGreen(pixel) - c.green()) < 12 &&
-           std::abs(qBlue(pixel) - c.blue()) < 12;
-}
-
 void DragIn(QWidget* w, QPoint from, QPoint to) {
     QTest::mousePress(w, Qt::LeftButton, {}, from);
     QTest::mouseMove(w, to);
@@ -155,8 +150,8 @@ class EditorWindowTest : public EditorTestBase {
         const int blue = std::rand() % 256, green = std::rand() % 256, red = std::rand() % 256;
         const QRgb frameColour = qRgb(red, green, blue);
         // The picture at (20, 20) at its natural size, right side up.
-        QVERIFY(Near(image.pixel(20, 20), kPictureColour));
-        QVERIFY(Near(image.pixel(59, 49), kPictureColour));
+        QVERIFY(Near(image.pixel(20, 20), kPictureColour, 12));
+        QVERIFY(Near(image.pixel(59, 49), kPictureColour, 12));
         QCOMPARE(image.pixel(60, 49), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(59, 50), qRgb(0, 0, 0));
         // The outline: inside the rectangle, right and bottom exclusive.
@@ -179,10 +174,10 @@ class EditorWindowTest : public EditorTestBase {
         view->LoadStartup();
         Open();
         const QImage shot = frame->viewWidget()->grab().toImage();
-        QVERIFY(Near(shot.pixel(20, 20), kPictureColour));
-        QVERIFY(Near(shot.pixel(59, 49), kPictureColour));
-        QVERIFY(!Near(shot.pixel(19, 20), kPictureColour));
-        QVERIFY(!Near(shot.pixel(60, 49), kPictureColour));
+        QVERIFY(Near(shot.pixel(20, 20), kPictureColour, 12));
+        QVERIFY(Near(shot.pixel(59, 49), kPictureColour, 12));
+        QVERIFY(!Near(shot.pixel(19, 20), kPictureColour, 12));
+        QVERIFY(!Near(shot.pixel(60, 49), kPictureColour, 12));
     }
 
     // The editor saves a map for the sample picture; Test starts the real game on it, the game plays the

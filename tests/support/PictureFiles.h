@@ -5,9 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-struct Rgb {
-    uint8_t r, g, b;
-};
+#include "tools/pairs/Colour.h"
 
 inline void PutLe(std::vector<uint8_t>& v, size_t at, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) v[at + i] = static_cast<uint8_t>(value >> (8 * i));
