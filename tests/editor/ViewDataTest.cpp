@@ -6,6 +6,7 @@
 #include "common/MapFile.h"
 #include "editor/CMfcappView.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "tests/editor/QuadrantPicture.h"
 #include "tests/support/GifFiles.h"
 #include "tests/support/JpegEncode.h"
 #include "tests/support/MessageLog.h"
