@@ -7,6 +7,7 @@
 #include "editor/CMfcappView.h"
 #include "editor/Translation.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "tests/editor/QuadrantPicture.h"
 #include "tests/support/GifFiles.h"
 #include "tests/support/JpegEncode.h"
 #include "tests/support/MessageLog.h"
