@@ -7,13 +7,13 @@
 #include <sys/stat.h>
 
 #include "common/AtomicFile.h"
+#include "tests/support/NoNewFiles.h"
 #include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 bool gFailFsync = false;
-int gMkstempError = 0; // 0: mkstemp works
 
 size_t OpenDescriptors() {
     size_t n = 0;
@@ -33,25 +33,12 @@ mode_t ModeOf(const std::string& path) {
     return info.st_mode & 07777;
 }
 
-// While it lives, no temporary file can be made (errno `code`), as in a folder one may not write to.
-class NoNewFiles {
-  public:
-    explicit NoNewFiles(int code) { gMkstempError = code; }
-    ~NoNewFiles() { gMkstempError = 0; }
-};
 } // namespace
 
 extern "C" int __real_fsync(int fd);
 extern "C" int __wrap_fsync(int fd) {
     if (!gFailFsync) return __real_fsync(fd);
     errno = EIO;
-    return -1;
-}
-
-extern "C" int __real_mkstemp(char* pattern);
-extern "C" int __wrap_mkstemp(char* pattern) {
-    if (gMkstempError == 0) return __real_mkstemp(pattern);
-    errno = gMkstempError;
     return -1;
 }
 

@@ -11,24 +11,12 @@
 #include "tests/support/GifFiles.h"
 #include "tests/support/JpegEncode.h"
 #include "tests/support/MessageLog.h"
+#include "tests/support/NoNewFiles.h"
 #include "tests/support/PictureFiles.h"
 
 namespace fs = std::filesystem;
 
 Q_DECLARE_METATYPE(ViewRect)
-
-// mkstemp is wrapped in this program (see CMakeLists.txt), so that a folder that takes no new file can be
-// had even for root, whom permissions do not stop.
-namespace {
-int gMkstempError = 0;
-}
-
-extern "C" int __real_mkstemp(char* pattern);
-extern "C" int __wrap_mkstemp(char* pattern) {
-    if (gMkstempError == 0) return __real_mkstemp(pattern);
-    errno = gMkstempError;
-    return -1;
-}
 
 namespace {
 void Drag(CMfcappView& view, int x0, int y0, int x1, int y1) {
@@ -236,9 +224,11 @@ class ViewDataTest : public EditorTestBase {
         QCOMPARE(log.lines.back(), std::string("mfcapp|sample.map로 저장 되었습니다."));
 
         Drag(*view, 1, 1, 60, 60);
-        gMkstempError = EACCES;
-        const bool saved = view->SaveMap();
-        gMkstempError = 0;
+        bool saved = false;
+        {
+            const NoNewFiles readOnly(EACCES);
+            saved = view->SaveMap();
+        }
         QVERIFY(saved);
         QCOMPARE(log.lines.back(),
                  "mfcapp|sample.map로 저장 되었습니다." + std::string(CMfcappView::kWrittenInPlace));
