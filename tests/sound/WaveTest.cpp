@@ -9,6 +9,8 @@
 #include "tests/support/TestFiles.h"
 #include "tools/common/ArchiveWriter.h"
 
+#include <filesystem>
+
 namespace {
 const std::vector<uint8_t> kFourSamples = {1, 2, 3, 4, 5, 6, 7, 8};
 const std::vector<uint8_t> kOdd = {9, 9, 9};
@@ -221,6 +223,9 @@ class WaveCorpus : public ::testing::TestWithParam<CorpusCase> {};
 
 TEST_P(WaveCorpus, ReadsOrRefusesSafely) {
     const CorpusCase& c = GetParam();
+    // A clone without the shared corpus beside it skips these rows; a corpus that lacks a file fails.
+    if (!std::filesystem::exists(std::string(ZOR_CORPUS_DIR) + "/README.md"))
+        GTEST_SKIP() << "no corpus at " << ZOR_CORPUS_DIR << " (configure with -DZOR_CORPUS_DIR=...)";
     const std::string path = std::string(ZOR_CORPUS_DIR) + "/wav/" + c.file;
     const std::vector<uint8_t> bytes = ReadAll(path);
     ASSERT_FALSE(bytes.empty()) << "corpus file not found: " << path;
