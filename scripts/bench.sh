@@ -20,22 +20,29 @@ for program in $(find "$dir/bench" -type f -perm -u+x -name '*_bench' | sort); d
   "$program" | tee -a "$figures"
 done
 
-# Start-up: the game headless from process start until it ends after its first frame, in a private
-# directory holding links to the data files; the median of several runs.
+# Start-up: the game headless from process start to the end of its first frame (the game prints the time
+# when ZOR_END_STAMP is set), in a private directory holding links to the data files; the median of several
+# runs. The whole process, its shutdown included, is reported beside it.
 echo "== start-up"
 startup_runs=7
 if [ -f "$data/sample.map" ]; then
   for f in "$data"/*; do ln -s "$(realpath "$f")" "$work/"; done
   zor=$(realpath "$dir/game/shell/zor")
   times=()
+  wholes=()
   for _ in $(seq "$startup_runs"); do
     start=$(date +%s%N)
-    (cd "$work" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$zor" --frames 1 >/dev/null 2>&1)
-    times+=($((($(date +%s%N) - start) / 1000)))
+    end=$(cd "$work" && ZOR_END_STAMP=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$zor" --frames 1 2>/dev/null |
+      sed -n 's/^end of frame 1 at \([0-9]*\) us$/\1/p')
+    wholes+=($((($(date +%s%N) - start) / 1000)))
+    times+=($((end - start / 1000)))
   done
-  median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$((startup_runs / 2 + 1))p")
-  echo "runs (us): ${times[*]}"
-  echo "figure: startup_to_first_frame: $(awk -v us="$median" 'BEGIN { printf "%.1f", us / 1000 }') ms" |
+  median() { printf '%s\n' "$@" | sort -n | sed -n "$((startup_runs / 2 + 1))p"; }
+  echo "runs to the end of frame 1 (us): ${times[*]}"
+  echo "runs to the process's end (us): ${wholes[*]}"
+  echo "figure: startup_to_first_frame: $(awk -v us="$(median "${times[@]}")" 'BEGIN { printf "%.1f", us / 1000 }') ms" |
+    tee -a "$figures"
+  echo "figure: startup_to_exit: $(awk -v us="$(median "${wholes[@]}")" 'BEGIN { printf "%.1f", us / 1000 }') ms" |
     tee -a "$figures"
 else
   echo "no built data; skipped"

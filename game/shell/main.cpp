@@ -9,6 +9,7 @@
 #include "game/shell/Options.h"
 #include "game/shell/ScriptedRun.h"
 #include "game/texts/GameTexts.h"
+#include "platform/HeapPages.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlClock.h"
@@ -41,7 +42,13 @@ bool LoadScript(const std::string& path, ReplayScript& script, std::string& erro
 }
 } // namespace
 
+namespace {
+constexpr size_t kHeapReserve = size_t{48} << 20;     // what start-up and a stage use, with room to spare
+constexpr size_t kLargestHeapBlock = size_t{8} << 20; // the fade tables and every surface stay on it
+} // namespace
+
 int main(int argc, char** argv) {
+    PreferHugePagesOnTheHeap(kHeapReserve, kLargestHeapBlock);
     Options options;
     std::string error;
     if (!ParseOptions(argc, argv, options, error)) {

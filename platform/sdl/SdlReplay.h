@@ -25,6 +25,7 @@ class SdlReplay : public EventSource {
 
   private:
     void Push(const ReplayStep& step);
+    void PrintEndStamp() const;
     void Pad(const ReplayStep& step);
     void Unplug();
 
