@@ -31,7 +31,6 @@ photos=(
   "orange-flower $mate/FreshFlower.jpg"
   "pier-in-fog $plasma/ColdRipple/contents/images/1600x1200.jpg"
   "raindrops-on-leaves $mate/RainDrops.jpg"
-  "sea-shore $plasma/Volna/contents/images/5120x2880.jpg"
   "storm-over-fields $mate/Storm.jpg"
   "wall-of-a-building $plasma/Grey/contents/images/1600x1200.jpg"
   "water-drop $mate/Aqua.jpg"

@@ -23,6 +23,10 @@ constexpr float kFallbackLightness = 38; // without such a colour nearby: this m
 constexpr double kMinResize = 1.3, kMaxResize = 1.6;
 constexpr double kMinAddScale = 0.8, kMaxAddScale = 1.2;
 constexpr double kMaxTurn = 25; // degrees
+// A cloned thing is softened by the first of these blurs (sigma, pixels) that brings its fine detail
+// down to its new place's, so that nothing sharp sits in a part of the photo that is out of focus.
+constexpr double kSofter[] = {0.6, 1.0, 1.6, 2.4, 3.4};
+constexpr double kDetailSlack = 1.15; // a detail this much above the place's own is near enough
 
 cv::Rect Inside(const cv::Mat& picture) {
     return {kCloneMargin, kCloneMargin, picture.cols - 2 * kCloneMargin, picture.rows - 2 * kCloneMargin};
@@ -69,6 +73,28 @@ cv::Point2f Centroid(const cv::Mat& mask) {
     return m.m00 > 0 ? cv::Point2f(float(m.m10 / m.m00), float(m.m01 / m.m00)) : cv::Point2f();
 }
 
+// Fine detail of the lightness under the mask: how far it strays from its 3x3 mean.
+double DetailUnder(const cv::Mat& picture, const cv::Mat& mask) {
+    cv::Mat grey, mean, stray;
+    cv::cvtColor(picture, grey, cv::COLOR_RGB2GRAY);
+    grey.convertTo(grey, CV_32F);
+    cv::blur(grey, mean, cv::Size(3, 3));
+    cv::absdiff(grey, mean, stray);
+    return cv::mean(stray, mask)[0];
+}
+
+// The moved content softened to the detail of the place it goes to.
+cv::Mat InFocusOf(const cv::Mat& picture, const cv::Mat& changed, const cv::Mat& mask) {
+    const double wanted = DetailUnder(picture, mask) * kDetailSlack;
+    if (DetailUnder(changed, mask) <= wanted) return changed;
+    cv::Mat soft;
+    for (const double sigma : kSofter) {
+        cv::GaussianBlur(changed, soft, cv::Size(), sigma);
+        if (DetailUnder(soft, mask) <= wanted) break;
+    }
+    return soft;
+}
+
 // A thing moved (and scaled, turned, mirrored) with its own surroundings, cloned into the picture.
 bool CloneMoved(const PhotoRegion& thing, cv::Point2f to, double scale, double turn, bool mirror,
                 cv::Mat& picture) {
@@ -76,7 +102,7 @@ bool CloneMoved(const PhotoRegion& thing, cv::Point2f to, double scale, double t
     const cv::Mat changed = Moved(picture, from, to, scale, turn, mirror, cv::INTER_LINEAR);
     const cv::Mat mask =
         Moved(Grown(thing.mask, kCloneGrow), from, to, scale, turn, mirror, cv::INTER_NEAREST);
-    return PoissonPaste(changed, mask, picture);
+    return PoissonPaste(InFocusOf(picture, changed, mask), mask, picture);
 }
 
 // The mask softened at its border, as weights 0..1, so a recolour has no hard seam.

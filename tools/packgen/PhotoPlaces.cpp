@@ -21,8 +21,15 @@ constexpr int kEdgeMargin = 6; // places stay this far inside the picture
 // Details: how far a spot's colour (lightly blurred) lies from its neighbourhood's (much blurred).
 constexpr double kSpotSigma = 1.5, kNeighbourhoodSigma = 10;
 constexpr float kSpotStrengths[] = {14, 22, 34}; // delta E
+// In a misty or dim photo the strongest spots are weaker: the strengths that only these shares of the
+// picture's pixels reach are tried too, down to the least strength a player sees.
+constexpr double kSpotShares[] = {0.97, 0.99, 0.997};
+constexpr float kMinSpotStrength = 6;
 constexpr int kSpotGrow = 2;                     // a spot's mask reaches this far past its strong core
 constexpr double kSameBox = 0.6;                 // a detail sharing this much of a found box is the same
+// A spot too large to be one thing (a horizon, a line of reeds, a road's edge) is cut into pieces of
+// this side, each a thing of its own.
+constexpr int kPieceSide = 56;
 // Calm places: squares whose lightness varies this little, on a grid.
 constexpr int kCalmSide = 48;
 constexpr int kCalmStep = 24;
@@ -71,6 +78,17 @@ cv::Mat LabOf(const cv::Mat& picture) {
     cv::cvtColor(scaled, lab, cv::COLOR_RGB2Lab);
     return lab;
 }
+
+std::vector<float> SpotLevels(const cv::Mat& strength) {
+    std::vector<float> levels(std::begin(kSpotStrengths), std::end(kSpotStrengths));
+    std::vector<float> values(strength.begin<float>(), strength.end<float>());
+    for (const double share : kSpotShares) {
+        const auto nth = values.begin() + ptrdiff_t(share * double(values.size() - 1));
+        std::nth_element(values.begin(), nth, values.end());
+        if (*nth >= kMinSpotStrength && *nth < kSpotStrengths[0]) levels.push_back(*nth);
+    }
+    return levels;
+}
 } // namespace
 
 std::vector<PhotoRegion> FindSegments(const cv::Mat& picture) {
@@ -111,20 +129,31 @@ std::vector<PhotoRegion> FindDetails(const cv::Mat& picture) {
     cv::sqrt(strength, strength);
     const cv::Rect inside = Inside(picture, kEdgeMargin);
     std::vector<PhotoRegion> details;
-    for (const float level : kSpotStrengths) {
+    for (const float level : SpotLevels(strength)) {
         cv::Mat core = strength > level, grown, labels, stats, centres;
         cv::dilate(core, grown, cv::Mat(), cv::Point(-1, -1), kSpotGrow);
         const int count = cv::connectedComponentsWithStats(grown, labels, stats, centres, 8, CV_32S);
         for (int i = 1; i < count; ++i) {
-            const cv::Rect box(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
-                               stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
-            const int area = stats.at<int>(i, cv::CC_STAT_AREA);
-            if (!FitForThing(box, area, inside)) continue;
-            if (std::any_of(details.begin(), details.end(),
-                            [&](const PhotoRegion& d) { return SharedShare(d.box, box) > kSameBox; }))
-                continue;
-            const cv::Mat part = labels(box) == i;
-            details.push_back({FilledMask(part, box.tl(), picture.size()), box, area});
+            const cv::Rect whole(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
+                                 stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
+            const bool large = stats.at<int>(i, cv::CC_STAT_AREA) > kMaxArea ||
+                               std::max(whole.width, whole.height) > kMaxSide;
+            const int side = large ? kPieceSide : std::max(whole.width, whole.height);
+            for (int y = whole.y; y < whole.y + whole.height; y += side) {
+                for (int x = whole.x; x < whole.x + whole.width; x += side) {
+                    const cv::Rect cell = cv::Rect(x, y, side, side) & whole;
+                    const cv::Mat part = labels(cell) == i;
+                    const cv::Rect found = cv::boundingRect(part) + cell.tl();
+                    const int area = cv::countNonZero(part);
+                    if (!FitForThing(found, area, inside)) continue;
+                    if (std::any_of(details.begin(), details.end(), [&](const PhotoRegion& d) {
+                            return SharedShare(d.box, found) > kSameBox;
+                        }))
+                        continue;
+                    const cv::Mat mask = FilledMask(part, cell.tl(), picture.size());
+                    details.push_back({mask, found, area});
+                }
+            }
         }
     }
     return details;

@@ -74,7 +74,7 @@ std::string BlendFigures::Describe() const {
     return text;
 }
 
-BlendFigures MeasureBlend(const RgbImage& stage, const MapRect& rect) {
+BlendFigures MeasureBlend(const RgbImage& stage, const MapRect& rect, const std::vector<uint8_t>* changed) {
     BlendFigures f;
     if (stage.width != kImageWidth || stage.height != kImageHeight || rect.right < rect.left ||
         rect.bottom < rect.top)
@@ -89,18 +89,33 @@ BlendFigures MeasureBlend(const RgbImage& stage, const MapRect& rect) {
     const int x1 = std::min(rx1 + pad, kPictureWidth - 1), y1 = std::min(ry1 + pad, kPictureHeight - 1);
     const LabPatch left = ReadPatch(stage, 0, x0, y0, x1, y1);
     const LabPatch right = ReadPatch(stage, kRightOffset, x0, y0, x1, y1);
-    // The edit: smoothed pixels that differ, inside the rectangle.
+    // The edit inside the rectangle: the pixels changed, or those whose smoothed colours differ and
+    // their near neighbours.
     const int w = x1 - x0 + 1, h = y1 - y0 + 1;
     std::vector<uint8_t> edit(size_t(w) * h, 0);
     const auto inEdit = [&](int x, int y) {
         return x >= x0 && x <= x1 && y >= y0 && y <= y1 && edit[size_t(y - y0) * w + (x - x0)];
     };
+    const bool known = changed && changed->size() == size_t(kPictureWidth) * kPictureHeight;
+    std::vector<uint8_t> differs(size_t(w) * h, 0);
     for (int y = std::max(ry0, y0 + 1); y <= std::min(ry1, y1 - 1); ++y) {
         for (int x = std::max(rx0, x0 + 1); x <= std::min(rx1, x1 - 1); ++x) {
-            if (DeltaE(Mean3x3(left, x, y), Mean3x3(right, x, y)) >= blending::kEditDeltaE) {
-                edit[size_t(y - y0) * w + (x - x0)] = 1;
-                ++f.editPixels;
-            }
+            differs[size_t(y - y0) * w + (x - x0)] =
+                known ? (*changed)[size_t(y) * kPictureWidth + x] != 0
+                      : DeltaE(Mean3x3(left, x, y), Mean3x3(right, x, y)) >= blending::kEditDeltaE;
+        }
+    }
+    const int grow = known ? 0 : blending::kEditGrow;
+    for (int y = ry0; y <= ry1; ++y) {
+        for (int x = rx0; x <= rx1; ++x) {
+            bool near = false;
+            for (int dy = -grow; dy <= grow && !near; ++dy)
+                for (int dx = -grow; dx <= grow && !near; ++dx) {
+                    const int u = x + dx - x0, v = y + dy - y0;
+                    near = u >= 0 && u < w && v >= 0 && v < h && differs[size_t(v) * w + u];
+                }
+            edit[size_t(y - y0) * w + (x - x0)] = near;
+            f.editPixels += near;
         }
     }
     if (f.editPixels == 0) return f;
