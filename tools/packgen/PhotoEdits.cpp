@@ -22,7 +22,9 @@ constexpr float kMinRecolourDeltaE = 30; // a new colour this far from the old o
 constexpr float kFallbackLightness = 38; // without such a colour nearby: this much lighter or darker
 constexpr double kMinResize = 1.3, kMaxResize = 1.6;
 constexpr double kMinAddScale = 0.8, kMaxAddScale = 1.2;
-constexpr double kMaxTurn = 25; // degrees
+constexpr double kMaxTurn = 25;                           // degrees
+constexpr int kMinPatchRadius = 10, kMaxPatchRadius = 22; // a calm place's tinted patch, pixels
+constexpr double kPatchFray = 4, kPatchFrayWeight = 6, kPatchEdge = 0.25; // how ragged its edge is
 // A cloned thing is softened by the first of these blurs (sigma, pixels) that brings its fine detail
 // down to its new place's, so that nothing sharp sits in a part of the photo that is out of focus.
 constexpr double kSofter[] = {0.6, 1.0, 1.6, 2.4, 3.4};
@@ -136,8 +138,10 @@ float SeenDistance(const cv::Vec3f& a, const cv::Vec3f& b) {
 }
 
 // A colour the photo has near the thing, far enough from the thing's own for every player to see the
-// change; without one, the thing's colour much lighter or darker.
-cv::Vec3f NearbyColour(const cv::Mat& lab, const PhotoRegion& thing, const cv::Vec3f& own, Rng& rng) {
+// change (any of them, or the nearest to its own when `nearest`); without one, the thing's colour much
+// lighter or darker.
+cv::Vec3f NearbyColour(const cv::Mat& lab, const PhotoRegion& thing, const cv::Vec3f& own, bool nearest,
+                       Rng& rng) {
     const cv::Rect near =
         cv::Rect(thing.box.x - kHueNeighbourhood, thing.box.y - kHueNeighbourhood,
                  thing.box.width + 2 * kHueNeighbourhood, thing.box.height + 2 * kHueNeighbourhood) &
@@ -153,6 +157,11 @@ cv::Vec3f NearbyColour(const cv::Mat& lab, const PhotoRegion& thing, const cv::V
             if (SeenDistance(c, own) >= kMinRecolourDeltaE) fit.push_back(c);
         }
     }
+    if (!fit.empty() && nearest) {
+        return *std::min_element(fit.begin(), fit.end(), [&](const cv::Vec3f& a, const cv::Vec3f& b) {
+            return cv::norm(a - own) < cv::norm(b - own);
+        });
+    }
     if (!fit.empty()) return rng.Pick(fit);
     const float lighter = own[0] < 50 ? kFallbackLightness : -kFallbackLightness;
     return {std::clamp(own[0] + lighter, 0.0f, 100.0f), own[1], own[2]};
@@ -160,11 +169,11 @@ cv::Vec3f NearbyColour(const cv::Mat& lab, const PhotoRegion& thing, const cv::V
 
 // The thing takes a colour from nearby; each pixel keeps its offset from the thing's mean colour, so
 // texture and shading stay.
-bool Recolour(const PhotoRegion& thing, Rng& rng, cv::Mat& picture) {
+bool Recolour(const PhotoRegion& thing, bool nearest, Rng& rng, cv::Mat& picture) {
     const cv::Mat lab = LabOf(picture);
     const cv::Scalar mean = cv::mean(lab, thing.mask);
     const cv::Vec3f own{float(mean[0]), float(mean[1]), float(mean[2])};
-    const cv::Vec3f shift = NearbyColour(lab, thing, own, rng) - own;
+    const cv::Vec3f shift = NearbyColour(lab, thing, own, nearest, rng) - own;
     const cv::Mat weights = Feathered(thing.mask);
     cv::Mat changed = lab.clone();
     for (int y = 0; y < lab.rows; ++y) {
@@ -181,6 +190,27 @@ bool Recolour(const PhotoRegion& thing, Rng& rng, cv::Mat& picture) {
     rgb.convertTo(bytes, CV_8UC3, 255);
     bytes.copyTo(picture, weights > 0.0f); // the rest keeps its bytes exactly
     return true;
+}
+
+// A soft, ragged patch of a calm place (a wisp of cloud, a shadow on water) that takes the nearest
+// colour from nearby that every player tells from the place's own.
+bool TintPatch(const PhotoRegion& calm, Rng& rng, cv::Mat& picture) {
+    const cv::Point centre(calm.box.x + calm.box.width / 2, calm.box.y + calm.box.height / 2);
+    const cv::Size axes(rng.Int(kMinPatchRadius, kMaxPatchRadius), rng.Int(kMinPatchRadius, kMaxPatchRadius));
+    cv::Mat ellipse = cv::Mat::zeros(picture.size(), CV_8U), noise(picture.size(), CV_32F);
+    cv::ellipse(ellipse, centre, axes, rng.Real(0, 180), 0, 360, cv::Scalar(255), cv::FILLED);
+    // The ellipse's edge frayed by smooth noise of the seed's own.
+    cv::RNG cloud(rng.Next());
+    cloud.fill(noise, cv::RNG::UNIFORM, 0.0, 1.0);
+    cv::GaussianBlur(noise, noise, cv::Size(), kPatchFray);
+    cv::Mat distance;
+    cv::distanceTransform(ellipse, distance, cv::DIST_L2, 3);
+    cv::normalize(distance, distance, 0, 1, cv::NORM_MINMAX);
+    PhotoRegion patch = calm;
+    patch.mask = ((distance + (noise - 0.5) * kPatchFrayWeight) > kPatchEdge) & ellipse;
+    patch.box = cv::boundingRect(patch.mask);
+    if (patch.box.empty()) return false;
+    return Recolour(patch, true, rng, picture);
 }
 
 // The thing covered by the photo's own texture from a place whose surroundings look like its own.
@@ -237,7 +267,7 @@ const char* PhotoEditName(PhotoEdit edit) {
 const std::vector<PhotoEdit>& EditsFor(PlaceKind kind) {
     static const std::vector<PhotoEdit> kThing = {PhotoEdit::Recolour, PhotoEdit::Remove, PhotoEdit::Copy,
                                                   PhotoEdit::Resize, PhotoEdit::Mirror};
-    static const std::vector<PhotoEdit> kCalm = {PhotoEdit::Add};
+    static const std::vector<PhotoEdit> kCalm = {PhotoEdit::Add, PhotoEdit::Recolour};
     return kind == PlaceKind::Calm ? kCalm : kThing;
 }
 
@@ -245,7 +275,8 @@ bool ApplyEdit(PhotoEdit edit, const PhotoRegion& place, const std::vector<const
                Rng& rng, cv::Mat& picture) {
     switch (edit) {
     case PhotoEdit::Recolour:
-        return Recolour(place, rng, picture);
+        return place.kind == PlaceKind::Calm ? TintPatch(place, rng, picture)
+                                             : Recolour(place, false, rng, picture);
     case PhotoEdit::Remove:
         return Remove(place, picture);
     case PhotoEdit::Copy:

@@ -25,8 +25,8 @@ constexpr float kSpotStrengths[] = {14, 22, 34}; // delta E
 // picture's pixels reach are tried too, down to the least strength a player sees.
 constexpr double kSpotShares[] = {0.97, 0.99, 0.997};
 constexpr float kMinSpotStrength = 6;
-constexpr int kSpotGrow = 2;                     // a spot's mask reaches this far past its strong core
-constexpr double kSameBox = 0.6;                 // a detail sharing this much of a found box is the same
+constexpr int kSpotGrow = 2;     // a spot's mask reaches this far past its strong core
+constexpr double kSameBox = 0.6; // a detail sharing this much of a found box is the same
 // A spot too large to be one thing (a horizon, a line of reeds, a road's edge) is cut into pieces of
 // this side, each a thing of its own.
 constexpr int kPieceSide = 56;

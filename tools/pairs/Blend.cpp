@@ -8,8 +8,8 @@
 namespace {
 using namespace pair_layout;
 
-// The border band looks this far past the edit, so that a seam just outside it is seen.
-constexpr int kReach = 2;
+// The border band: pixels this near both the edit and the rest, so that it straddles a seam.
+constexpr int kReach = 1;
 
 // Lab values of one picture over a box, with a one-pixel frame for the neighbourhood sums.
 struct LabPatch {
@@ -89,33 +89,23 @@ BlendFigures MeasureBlend(const RgbImage& stage, const MapRect& rect, const std:
     const int x1 = std::min(rx1 + pad, kPictureWidth - 1), y1 = std::min(ry1 + pad, kPictureHeight - 1);
     const LabPatch left = ReadPatch(stage, 0, x0, y0, x1, y1);
     const LabPatch right = ReadPatch(stage, kRightOffset, x0, y0, x1, y1);
-    // The edit inside the rectangle: the pixels changed, or those whose smoothed colours differ and
-    // their near neighbours.
+    // The edit inside the rectangle: the pixels changed, or those whose smoothed colours differ.
     const int w = x1 - x0 + 1, h = y1 - y0 + 1;
     std::vector<uint8_t> edit(size_t(w) * h, 0);
     const auto inEdit = [&](int x, int y) {
         return x >= x0 && x <= x1 && y >= y0 && y <= y1 && edit[size_t(y - y0) * w + (x - x0)];
     };
     const bool known = changed && changed->size() == size_t(kPictureWidth) * kPictureHeight;
-    std::vector<uint8_t> differs(size_t(w) * h, 0);
     for (int y = std::max(ry0, y0 + 1); y <= std::min(ry1, y1 - 1); ++y) {
         for (int x = std::max(rx0, x0 + 1); x <= std::min(rx1, x1 - 1); ++x) {
-            differs[size_t(y - y0) * w + (x - x0)] =
+            // Smoothed, so that scattered compression noise is no edit; the pixel itself too, so that the
+            // edit does not spread a pixel past a seam.
+            const bool differs =
                 known ? (*changed)[size_t(y) * kPictureWidth + x] != 0
-                      : DeltaE(Mean3x3(left, x, y), Mean3x3(right, x, y)) >= blending::kEditDeltaE;
-        }
-    }
-    const int grow = known ? 0 : blending::kEditGrow;
-    for (int y = ry0; y <= ry1; ++y) {
-        for (int x = rx0; x <= rx1; ++x) {
-            bool near = false;
-            for (int dy = -grow; dy <= grow && !near; ++dy)
-                for (int dx = -grow; dx <= grow && !near; ++dx) {
-                    const int u = x + dx - x0, v = y + dy - y0;
-                    near = u >= 0 && u < w && v >= 0 && v < h && differs[size_t(v) * w + u];
-                }
-            edit[size_t(y - y0) * w + (x - x0)] = near;
-            f.editPixels += near;
+                      : DeltaE(left.At(x, y), right.At(x, y)) >= blending::kEditDeltaE &&
+                            DeltaE(Mean3x3(left, x, y), Mean3x3(right, x, y)) >= blending::kEditDeltaE;
+            edit[size_t(y - y0) * w + (x - x0)] = differs;
+            f.editPixels += differs;
         }
     }
     if (f.editPixels == 0) return f;

@@ -7,13 +7,12 @@
 #include "tools/pairs/RgbImage.h"
 
 // How well an edit blends into the photo. The edit is the part of the rectangle it changed: known to
-// whoever made the change, else estimated from the pair as the pixels that differ beyond compression
-// noise, grown a little to take in the faint edges of a faded or cloned change. A change that blends
+// whoever made the change (with the faint edges of a faded or cloned change), else estimated from the
+// pair as the pixels that differ beyond compression noise. A change that blends
 // has, across that part's border, about as much gradient in the right picture as the left has there (a
 // pasted edge adds a seam), and inside it about as much fine detail (a smudge loses it).
 namespace blending {
-constexpr float kEditDeltaE = 3.0f; // after a 3x3 mean, a pixel this far from its twin belongs to the edit
-constexpr int kEditGrow = 1;        // ... and so do pixels this near one
+constexpr float kEditDeltaE = 3.0f;    // a pixel this far from its twin, also after a 3x3 mean, is edited
 constexpr float kGradientFloor = 2.0f; // Lab units a pixel: flat sky is compared with this much grain
 constexpr float kDetailFloor = 1.0f;   // L* units: the same for fine detail
 constexpr float kTolerance = 0.3f;     // a figure within 30 % of the left picture's blends
