@@ -14,7 +14,8 @@ constexpr int kCloneMargin = 2; // a cloned part stays this far inside the pictu
 // surroundings beyond that, so that its edge is cloned with it.
 constexpr int kCloneGrow = 6;
 constexpr int kRemoveGrow = 3;        // a removal covers the thing and this much around it
-constexpr int kFeatherSide = 15;      // a recolour fades into the photo over a Gaussian of this size
+constexpr double kFeather = 3.0;      // a recolour fades into the photo over a Gaussian this wide ...
+constexpr double kPatchFeather = 6.0; // ... and a calm place's patch, softer, as its calm is
 constexpr int kHueNeighbourhood = 50; // recolours take a colour found this near the thing ...
 constexpr int kHueClearance = 8;      // ... but not right at its edge, where its own colour bleeds
 constexpr int kHueSampleStep = 3;
@@ -108,10 +109,11 @@ bool CloneMoved(const PhotoRegion& thing, cv::Point2f to, double scale, double t
 }
 
 // The mask softened at its border, as weights 0..1, so a recolour has no hard seam.
-cv::Mat Feathered(const cv::Mat& mask) {
+cv::Mat Feathered(const cv::Mat& mask, double sigma) {
     cv::Mat weights;
     mask.convertTo(weights, CV_32F, 1.0 / 255);
-    cv::GaussianBlur(weights, weights, cv::Size(kFeatherSide, kFeatherSide), 0);
+    cv::GaussianBlur(weights, weights, cv::Size(), sigma);
+    weights.setTo(0, weights < 1.0f / 512); // past this the change rounds to nothing
     return weights;
 }
 
@@ -169,12 +171,12 @@ cv::Vec3f NearbyColour(const cv::Mat& lab, const PhotoRegion& thing, const cv::V
 
 // The thing takes a colour from nearby; each pixel keeps its offset from the thing's mean colour, so
 // texture and shading stay.
-bool Recolour(const PhotoRegion& thing, bool nearest, Rng& rng, cv::Mat& picture) {
+bool Recolour(const PhotoRegion& thing, bool nearest, double feather, Rng& rng, cv::Mat& picture) {
     const cv::Mat lab = LabOf(picture);
     const cv::Scalar mean = cv::mean(lab, thing.mask);
     const cv::Vec3f own{float(mean[0]), float(mean[1]), float(mean[2])};
     const cv::Vec3f shift = NearbyColour(lab, thing, own, nearest, rng) - own;
-    const cv::Mat weights = Feathered(thing.mask);
+    const cv::Mat weights = Feathered(thing.mask, feather);
     cv::Mat changed = lab.clone();
     for (int y = 0; y < lab.rows; ++y) {
         for (int x = 0; x < lab.cols; ++x) {
@@ -210,7 +212,7 @@ bool TintPatch(const PhotoRegion& calm, Rng& rng, cv::Mat& picture) {
     patch.mask = ((distance + (noise - 0.5) * kPatchFrayWeight) > kPatchEdge) & ellipse;
     patch.box = cv::boundingRect(patch.mask);
     if (patch.box.empty()) return false;
-    return Recolour(patch, true, rng, picture);
+    return Recolour(patch, true, kPatchFeather, rng, picture);
 }
 
 // The thing covered by the photo's own texture from a place whose surroundings look like its own.
@@ -276,7 +278,7 @@ bool ApplyEdit(PhotoEdit edit, const PhotoRegion& place, const std::vector<const
     switch (edit) {
     case PhotoEdit::Recolour:
         return place.kind == PlaceKind::Calm ? TintPatch(place, rng, picture)
-                                             : Recolour(place, false, rng, picture);
+                                             : Recolour(place, false, kFeather, rng, picture);
     case PhotoEdit::Remove:
         return Remove(place, picture);
     case PhotoEdit::Copy:

@@ -85,15 +85,6 @@ bool ChangedRect(const cv::Mat& before, const cv::Mat& after, MapRect& rect) {
     return true;
 }
 
-// One byte per picture pixel: 1 where the edit changed it at all.
-std::vector<uint8_t> ChangedPixels(const cv::Mat& before, const cv::Mat& after) {
-    std::vector<uint8_t> changed(size_t(kPictureWidth) * kPictureHeight, 0);
-    for (int y = 0; y < kPictureHeight; ++y)
-        for (int x = 0; x < kPictureWidth; ++x)
-            changed[size_t(y) * kPictureWidth + x] = before.at<cv::Vec3b>(y, x) != after.at<cv::Vec3b>(y, x);
-    return changed;
-}
-
 bool FarFrom(const MapRect& r, const DifferenceMap& map, int count) {
     for (int k = 0; k < count; ++k) {
         const MapRect& o = map[k];
@@ -198,8 +189,7 @@ bool MakePhotoPair(const RgbImage& photo, const PhotoCrop& crop, uint64_t seed, 
         map[made] = rect;
         if (!PassesSoFar(leftImage, trial, map, made + 1, jpeg, decoded)) continue;
         ++pair.fairEdits;
-        const std::vector<uint8_t> changed = ChangedPixels(right, trial);
-        const BlendFigures blend = MeasureBlend(decoded, rect, &changed);
+        const BlendFigures blend = MeasureBlend(decoded, rect);
         if (!blend.Blends()) continue;
         ++pair.blendingEdits;
         right = trial;

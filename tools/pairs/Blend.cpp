@@ -74,7 +74,7 @@ std::string BlendFigures::Describe() const {
     return text;
 }
 
-BlendFigures MeasureBlend(const RgbImage& stage, const MapRect& rect, const std::vector<uint8_t>* changed) {
+BlendFigures MeasureBlend(const RgbImage& stage, const MapRect& rect) {
     BlendFigures f;
     if (stage.width != kImageWidth || stage.height != kImageHeight || rect.right < rect.left ||
         rect.bottom < rect.top)
@@ -89,21 +89,17 @@ BlendFigures MeasureBlend(const RgbImage& stage, const MapRect& rect, const std:
     const int x1 = std::min(rx1 + pad, kPictureWidth - 1), y1 = std::min(ry1 + pad, kPictureHeight - 1);
     const LabPatch left = ReadPatch(stage, 0, x0, y0, x1, y1);
     const LabPatch right = ReadPatch(stage, kRightOffset, x0, y0, x1, y1);
-    // The edit inside the rectangle: the pixels changed, or those whose smoothed colours differ.
+    // The edit inside the rectangle: pixels whose smoothed colours differ (so that scattered compression
+    // noise is no edit), and whose own colours do too (so that the edit does not spread past a seam).
     const int w = x1 - x0 + 1, h = y1 - y0 + 1;
     std::vector<uint8_t> edit(size_t(w) * h, 0);
     const auto inEdit = [&](int x, int y) {
         return x >= x0 && x <= x1 && y >= y0 && y <= y1 && edit[size_t(y - y0) * w + (x - x0)];
     };
-    const bool known = changed && changed->size() == size_t(kPictureWidth) * kPictureHeight;
     for (int y = std::max(ry0, y0 + 1); y <= std::min(ry1, y1 - 1); ++y) {
         for (int x = std::max(rx0, x0 + 1); x <= std::min(rx1, x1 - 1); ++x) {
-            // Smoothed, so that scattered compression noise is no edit; the pixel itself too, so that the
-            // edit does not spread a pixel past a seam.
-            const bool differs =
-                known ? (*changed)[size_t(y) * kPictureWidth + x] != 0
-                      : DeltaE(left.At(x, y), right.At(x, y)) >= blending::kEditDeltaE &&
-                            DeltaE(Mean3x3(left, x, y), Mean3x3(right, x, y)) >= blending::kEditDeltaE;
+            const bool differs = DeltaE(left.At(x, y), right.At(x, y)) >= blending::kEditDeltaE &&
+                                 DeltaE(Mean3x3(left, x, y), Mean3x3(right, x, y)) >= blending::kEditDeltaE;
             edit[size_t(y - y0) * w + (x - x0)] = differs;
             f.editPixels += differs;
         }

@@ -1,16 +1,15 @@
 #pragma once
 #include <array>
 #include <string>
-#include <vector>
 
 #include "tools/pairs/PairMap.h"
 #include "tools/pairs/RgbImage.h"
 
-// How well an edit blends into the photo. The edit is the part of the rectangle it changed: known to
-// whoever made the change (with the faint edges of a faded or cloned change), else estimated from the
-// pair as the pixels that differ beyond compression noise. A change that blends
-// has, across that part's border, about as much gradient in the right picture as the left has there (a
-// pasted edge adds a seam), and inside it about as much fine detail (a smudge loses it).
+// How well an edit blends into the photo, judged from the pair alone, so that the generator's verdict
+// and an author's check agree. The edit is the part of the rectangle where the right picture differs
+// from the left beyond compression noise. A change that blends has, across that part's border, about as
+// much gradient in the right picture as the left has there (a pasted edge adds a seam), and inside it
+// about as much fine detail (a smudge loses it).
 namespace blending {
 constexpr float kEditDeltaE = 3.0f;    // a pixel this far from its twin, also after a 3x3 mean, is edited
 constexpr float kGradientFloor = 2.0f; // Lab units a pixel: flat sky is compared with this much grain
@@ -30,10 +29,7 @@ struct BlendFigures {
 };
 
 // The figures of one rectangle of a decoded 640x480 stage picture (a rectangle outside the left picture
-// is clamped to it); all zero when the stage picture is not 640x480 or the rectangle is empty. `changed`,
-// when given, marks the pixels the edit changed (one byte per pixel of the 300x400 picture, row by row,
-// non-zero where changed); without it they are estimated from the pair.
-BlendFigures MeasureBlend(const RgbImage& stage, const MapRect& rect,
-                          const std::vector<uint8_t>* changed = nullptr);
+// is clamped to it); all zero when the stage picture is not 640x480 or the rectangle is empty.
+BlendFigures MeasureBlend(const RgbImage& stage, const MapRect& rect);
 std::array<BlendFigures, pair_layout::kDifferences> MeasurePairBlend(const RgbImage& stage,
                                                                      const DifferenceMap& map);
