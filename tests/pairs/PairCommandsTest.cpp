@@ -133,3 +133,19 @@ TEST(AssemblePack, FewerThanTenPairsOrAnUnreadableOneMakeNoPack) {
     EXPECT_FALSE(Assemble(dir, true, archive, broken));
     EXPECT_TRUE(archive.empty());
 }
+
+TEST(CheckPairFiles, VerboseAddsHowEachDifferenceBlendsWithoutChangingTheVerdict) {
+    TempDir dir;
+    const std::string picture = dir.Write("pair.jpg", SamplePair().jpeg);
+    dir.Write("pair.map", EncodeMap(SamplePair().map));
+    Streams plain, verbose;
+    EXPECT_TRUE(CheckPairFiles(picture, "", plain.out, plain.err));
+    EXPECT_TRUE(CheckPairFiles(picture, "", verbose.out, verbose.err, true));
+    EXPECT_EQ(plain.out.str().find("blend"), std::string::npos);
+    for (int k = 1; k <= kDifferences; ++k) {
+        const std::string line = "rect " + std::to_string(k) + " blend: border ";
+        EXPECT_NE(verbose.out.str().find(line), std::string::npos) << verbose.out.str();
+    }
+    EXPECT_NE(verbose.out.str().find("fine detail inside"), std::string::npos);
+    EXPECT_NE(verbose.out.str().find("PASS"), std::string::npos);
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <ostream>
@@ -9,6 +10,7 @@
 #include "common/AtomicFile.h"
 #include "tools/common/ArchiveWriter.h"
 #include "tools/packgen/PackBuilder.h"
+#include "tools/pairs/Blend.h"
 #include "tools/pairs/DifferenceFinder.h"
 #include "tools/pairs/Verifier.h"
 
@@ -26,8 +28,28 @@ void PrintRect(std::ostream& out, const MapRect& r) {
     out << r.left << "," << r.top << "," << r.right << "," << r.bottom;
 }
 
+// Each rectangle's blend figures: the right picture's over the left's, across the border and inside.
+void ReportBlend(const PairFile& pair, std::ostream& out) {
+    const auto figures = MeasurePairBlend(pair.stage, pair.map);
+    for (size_t k = 0; k < figures.size(); ++k) {
+        const BlendFigures& f = figures[k];
+        out << "  rect " << k + 1 << " blend: ";
+        if (f.editPixels == 0) {
+            out << "nothing differs\n";
+            continue;
+        }
+        char figures[160];
+        std::snprintf(figures, sizeof figures,
+                      " (gradient across the border %.1f left, %.1f right; fine detail inside %.1f left, "
+                      "%.1f right; %d pixels changed)",
+                      f.borderLeft, f.borderRight, f.detailLeft, f.detailRight, f.editPixels);
+        out << f.Describe() << figures << "\n";
+    }
+}
+
 // Reads what the pair's paths name and prints the verdict; false when unreadable, malformed or unfair.
-bool VerifyAndReport(PairFile& pair, std::ostream& out, std::ostream& err, bool& readable) {
+bool VerifyAndReport(PairFile& pair, std::ostream& out, std::ostream& err, bool& readable,
+                     bool verbose = false) {
     std::string error;
     readable = ReadPairPicture(pair.picturePath, pair, error) && ReadPairMap(pair.mapPath, pair, error);
     if (!readable) {
@@ -40,7 +62,9 @@ bool VerifyAndReport(PairFile& pair, std::ostream& out, std::ostream& err, bool&
         return false;
     }
     const PairReport report = VerifyPair(pair.stage, pair.map);
-    out << report.Summary() << "  " << (report.Ok() ? "PASS" : "FAIL") << "\n";
+    out << report.Summary();
+    if (verbose) ReportBlend(pair, out);
+    out << "  " << (report.Ok() ? "PASS" : "FAIL") << "\n";
     return report.Ok();
 }
 } // namespace
@@ -79,12 +103,12 @@ bool SuggestMap(const std::string& picturePath, std::ostream& out, std::ostream&
 }
 
 bool CheckPairFiles(const std::string& picturePath, const std::string& mapPath, std::ostream& out,
-                    std::ostream& err) {
+                    std::ostream& err, bool verbose) {
     PairFile pair;
     pair.picturePath = picturePath;
     pair.mapPath = mapPath.empty() ? MapPathFor(picturePath) : mapPath;
     bool readable = false;
-    return VerifyAndReport(pair, out, err, readable);
+    return VerifyAndReport(pair, out, err, readable, verbose);
 }
 
 bool ListPairFiles(const std::string& directory, std::vector<PairFile>& pairs, std::string& error) {

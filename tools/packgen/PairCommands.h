@@ -13,9 +13,10 @@
 // without a place are written empty (right below left), which the game never matches.
 bool SuggestMap(const std::string& picturePath, std::ostream& out, std::ostream& err);
 
-// Verifies a pair: its picture, and the map given or the one named after the picture.
+// Verifies a pair: its picture, and the map given or the one named after the picture. `verbose` adds how
+// each difference blends into the picture (for the author to judge: it is no part of the verdict).
 bool CheckPairFiles(const std::string& picturePath, const std::string& mapPath, std::ostream& out,
-                    std::ostream& err);
+                    std::ostream& err, bool verbose = false);
 
 // The pairs STEM.jpg + STEM.map of a directory (names and extensions in any case), in name order.
 // False with a reason when it cannot be listed.

@@ -20,9 +20,8 @@ namespace {
 using namespace pair_layout;
 
 constexpr int kMaxPhotoTries = 150; // changes tried before the photo is given up
-constexpr int kRegionSearches = 40; // seeds tried to find a region for one change
-constexpr int kMaxPhotoSide = 8192;
-constexpr int kMargin = 3;             // the rectangle reaches this far past the changed pixels
+constexpr double kCalmShare = 0.3;  // of the changes, about this many go to calm places when there are some
+constexpr int kMargin = 3;          // the rectangle reaches this far past the changed pixels
 constexpr float kChangedDeltaE = 3.0f; // a pixel changed when it moved this far
 constexpr int kGap = 10;               // pixels kept free between two rectangles
 constexpr MapRect kUnused{0, 0, -1, -1};
@@ -63,12 +62,14 @@ bool FitPhoto(const RgbImage& photo, const PhotoCrop& crop, cv::Mat& picture, st
 }
 
 // The changed pixels' box with the margin, at least the smallest fair side; false when nothing changed.
-bool ChangedRect(const RgbImage& before, const RgbImage& after, MapRect& rect) {
+bool ChangedRect(const cv::Mat& before, const cv::Mat& after, MapRect& rect) {
     int x0 = kPictureWidth, y0 = kPictureHeight, x1 = -1, y1 = -1;
     for (int y = 0; y < kPictureHeight; ++y) {
         for (int x = 0; x < kPictureWidth; ++x) {
-            const Rgb a = before.At(x, y), b = after.At(x, y);
-            if (a == b || DeltaE(ToLab(a), ToLab(b)) < kChangedDeltaE) continue;
+            const cv::Vec3b p = before.at<cv::Vec3b>(y, x), q = after.at<cv::Vec3b>(y, x);
+            if (p == q) continue;
+            const Rgb a{p[0], p[1], p[2]}, b{q[0], q[1], q[2]};
+            if (DeltaE(ToLab(a), ToLab(b)) < kChangedDeltaE) continue;
             x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
         }
     }
@@ -96,10 +97,9 @@ bool FarFrom(const MapRect& r, const DifferenceMap& map, int count) {
 }
 
 // The pair as the game will show it: encoded, decoded, then verified on the rectangles made so far.
-bool PassesSoFar(const cv::Mat& left, const cv::Mat& right, const DifferenceMap& map, int count,
-                 std::vector<uint8_t>& jpeg) {
-    jpeg = EncodeJpeg(ComposeStage(ToImage(left), ToImage(right)), kPackJpegQuality);
-    RgbImage decoded;
+bool PassesSoFar(const RgbImage& left, const cv::Mat& right, const DifferenceMap& map, int count,
+                 std::vector<uint8_t>& jpeg, RgbImage& decoded) {
+    jpeg = EncodeJpeg(ComposeStage(left, ToImage(right)), kPackJpegQuality);
     std::string ignored;
     if (!DecodeJpeg(jpeg, kImageWidth, decoded, ignored)) return false;
     const PairReport report = VerifyPair(decoded, map);
@@ -121,21 +121,38 @@ std::vector<cv::Rect> Taken(const DifferenceMap& map, int count) {
     return taken;
 }
 
-// A region clear of the rectangles made so far, or none when every one is near them.
-const PhotoRegion* PickRegion(const std::vector<PhotoRegion>& regions, const std::vector<cv::Rect>& taken,
-                              Rng& rng) {
-    std::vector<const PhotoRegion*> free;
-    for (const PhotoRegion& r : regions) {
+// A place clear of the rectangles made so far, or none when every one is near them; a calm place about
+// as often as kCalmShare says, when there are both kinds.
+const PhotoRegion* PickPlace(const std::vector<PhotoRegion>& places, const std::vector<cv::Rect>& taken,
+                             Rng& rng) {
+    std::vector<const PhotoRegion*> free[2];
+    for (const PhotoRegion& r : places) {
         if (std::none_of(taken.begin(), taken.end(),
                          [&](const cv::Rect& t) { return (t & r.box).area() > 0; }))
-            free.push_back(&r);
+            free[r.kind == PlaceKind::Calm].push_back(&r);
     }
-    return free.empty() ? nullptr : rng.Pick(free);
+    const bool calm = free[0].empty() || (!free[1].empty() && rng.Chance(kCalmShare));
+    return free[calm].empty() ? nullptr : rng.Pick(free[calm]);
 }
 
-// The kind of the next change: the kinds take turns, and a change that failed gives way to the next kind.
-PhotoEdit NextEdit(int made, int tries) {
-    return PhotoEdit((made + tries) % int(PhotoEdit::Count));
+// The kind of the next change: the kinds a place takes have turns, and a change that failed gives way to
+// the next kind.
+PhotoEdit NextEdit(const PhotoRegion& place, int made, int tries) {
+    const std::vector<PhotoEdit>& kinds = EditsFor(place.kind);
+    return kinds[size_t(made + tries) % kinds.size()];
+}
+
+std::vector<const PhotoRegion*> Things(const std::vector<PhotoRegion>& places) {
+    std::vector<const PhotoRegion*> things;
+    for (const PhotoRegion& p : places)
+        if (p.kind == PlaceKind::Thing) things.push_back(&p);
+    return things;
+}
+
+std::string MadeSoFar(const PhotoPair& pair, int made) {
+    std::string list;
+    for (int k = 0; k < made; ++k) list += std::string(k ? ", " : " (") + pair.edits[k];
+    return made ? list + ")" : "";
 }
 } // namespace
 
@@ -143,37 +160,51 @@ bool MakePhotoPair(const RgbImage& photo, const PhotoCrop& crop, uint64_t seed, 
                    std::string& error) {
     cv::Mat left;
     if (!FitPhoto(photo, crop, left, error)) return false;
-    const std::vector<PhotoRegion> regions = FindRegions(left);
-    if (regions.empty()) {
-        error = "no shapes that stand out from their surroundings";
+    const std::vector<PhotoRegion> places = FindPlaces(left);
+    const std::vector<const PhotoRegion*> things = Things(places);
+    if (things.empty()) {
+        error = "no shapes that stand out from their surroundings, and so nothing to copy into its calm "
+                "parts";
         return false;
     }
+    const RgbImage leftImage = ToImage(left);
     cv::Mat right = left.clone();
     PhotoPair pair;
     pair.map.fill(kUnused);
     Rng rng(seed);
     int made = 0;
+    RgbImage decoded;
+    std::vector<uint8_t> jpeg;
     for (; made < kDifferences && pair.tries < kMaxPhotoTries; ++pair.tries) {
-        const PhotoEdit edit = NextEdit(made, pair.tries);
-        const PhotoRegion* picked = PickRegion(regions, Taken(pair.map, made), rng);
-        if (!picked) break;
-        const PhotoRegion& region = *picked;
+        const PhotoRegion* place = PickPlace(places, Taken(pair.map, made), rng);
+        if (!place) break;
+        const PhotoEdit edit = NextEdit(*place, made, pair.tries);
         cv::Mat trial = right.clone();
         MapRect rect;
-        if (!ApplyEdit(edit, region, rng, trial) || !ChangedRect(ToImage(right), ToImage(trial), rect) ||
+        if (!ApplyEdit(edit, *place, things, rng, trial) || !ChangedRect(right, trial, rect) ||
             !FarFrom(rect, pair.map, made)) {
             continue;
         }
         DifferenceMap map = pair.map;
         map[made] = rect;
-        if (!PassesSoFar(left, trial, map, made + 1, pair.jpeg)) continue;
+        if (!PassesSoFar(leftImage, trial, map, made + 1, jpeg, decoded)) continue;
+        ++pair.fairEdits;
+        const BlendFigures blend = MeasureBlend(decoded, rect);
+        if (!blend.Blends()) continue;
+        ++pair.blendingEdits;
         right = trial;
         pair.map = map;
+        pair.jpeg = jpeg;
+        pair.blend[made] = blend;
         pair.edits[made++] = PhotoEditName(edit);
     }
     if (made < kDifferences) {
-        error = "only " + std::to_string(made) + " fair differences in " + std::to_string(kMaxPhotoTries) +
-                " tries; a photo with more distinct shapes, or another --seed, may do";
+        error = "only " + std::to_string(made) + " fair differences" + MadeSoFar(pair, made) + " in " +
+                std::to_string(pair.tries) + " tries (" +
+                std::to_string(pair.fairEdits - pair.blendingEdits) +
+                " more were fair but showed their edges); a photo with more distinct things, or another "
+                "--seed, may do";
+        out.tries = pair.tries, out.fairEdits = pair.fairEdits, out.blendingEdits = pair.blendingEdits;
         return false;
     }
     out = std::move(pair);
@@ -198,7 +229,8 @@ std::string DescribePhotoPair(const PhotoPair& pair) {
         s << (k ? ", " : "") << pair.edits[k] << " (" << r.left << "," << r.top << ")-(" << r.right << ","
           << r.bottom << ")";
     }
-    s << "; " << pair.tries << " tries\n";
+    s << "; " << pair.tries << " tries, " << pair.blendingEdits << " of " << pair.fairEdits
+      << " fair changes blended\n";
     return s.str();
 }
 
@@ -216,23 +248,34 @@ bool BuildPhotoPack(const std::string& directory, const PhotoCrop& crop, uint64_
         error = "cannot list " + directory + ": " + ec.message();
         return false;
     }
-    if (photos.size() < size_t(kPicturesPerPack)) {
-        error =
-            "a pack holds ten pairs; " + directory + " has " + std::to_string(photos.size()) + " JPEG photos";
-        return false;
-    }
     std::sort(photos.begin(), photos.end());
     ArchiveWriter writer;
-    for (int i = 0; i < kPicturesPerPack; ++i) {
+    int made = 0;
+    std::string skipped;
+    for (size_t i = 0; i < photos.size() && made < kPicturesPerPack; ++i) {
         PhotoPair pair;
-        if (!MakePhotoPairFromFile(photos[i].string(), crop, MixSeed(seed, uint64_t(i)), pair, error))
-            return false;
-        const std::string stem = PackEntryStem(i);
+        std::string reason;
+        const std::string name = photos[i].filename().string();
+        // Each photo has its own stream of places, whichever photos before it were skipped.
+        if (!MakePhotoPairFromFile(photos[i].string(), crop, MixSeed(seed, uint64_t(i)), pair, reason)) {
+            const std::string prefix = photos[i].string() + ": ";
+            if (reason.compare(0, prefix.size(), prefix) == 0) reason.erase(0, prefix.size());
+            out << "skipped " << name << ": " << reason << "\n";
+            skipped += "\n  " + name;
+            continue;
+        }
+        const std::string stem = PackEntryStem(made++);
         if (!writer.Add(stem + ".jpg", pair.jpeg) || !writer.Add(stem + ".map", EncodeMap(pair.map))) {
             error = writer.Error();
             return false;
         }
-        out << photos[i].filename().string() << " -> " << stem << ".jpg: " << DescribePhotoPair(pair);
+        out << name << " -> " << stem << ".jpg: " << DescribePhotoPair(pair);
+    }
+    if (made < kPicturesPerPack) {
+        error = "a pack holds ten pairs; " + std::to_string(made) + " could be made from the " +
+                std::to_string(photos.size()) + " JPEG photos of " + directory +
+                (skipped.empty() ? "" : "; skipped (reasons above):" + skipped);
+        return false;
     }
     archive = writer.Build();
     return true;

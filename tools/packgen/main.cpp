@@ -35,7 +35,7 @@ const char kUsage[] =
     "  or:  zor_packgen --check PACK.zor...\n"
     "  or:  zor_packgen --preview OUT.png PACK.zor\n"
     "  or:  zor_packgen --suggest PAIR.jpg\n"
-    "  or:  zor_packgen --check-pair PAIR.jpg [PAIR.map]\n"
+    "  or:  zor_packgen [-v] --check-pair PAIR.jpg [PAIR.map]\n"
     "  or:  zor_packgen [OPTIONS] --from DIR -o NAME.zor\n"
     "  or:  zor_packgen [OPTIONS] --photo PHOTO.jpg --pair STEM\n"
     "  or:  zor_packgen [OPTIONS] --photos DIR -o NAME.zor\n"
@@ -62,6 +62,8 @@ const char kUsage[] =
     "      --crop X,Y,W,H     the part of the photo to use (default: the largest centred 3:4 part)\n"
     "      --scale F          preview scale, 0.1 to 1 (default 0.5)\n"
     "  -q, --quiet            print only errors\n"
+    "  -v, --verbose          --check-pair: also how each difference blends into the picture (the\n"
+    "                         gradient across its border and the fine detail inside it, right over left)\n"
     "      --list-themes      print the theme names\n"
     "      --stats            medians of edge density, objects, differing pixels and colour distance,\n"
     "                         and the share of each kind of difference, per pack; of the pack that\n"
@@ -95,7 +97,7 @@ enum Option {
 struct Settings {
     std::string output, pairStem, previewPath, suggest, fromDir, photo, photosDir;
     bool check = false, stats = false, checkPair = false, force = false, quiet = false, writeInfo = true,
-         listThemes = false;
+         listThemes = false, verbose = false;
     PhotoCrop crop;
     int stars = 0; // 0: the difficulty
     PackRequest request;
@@ -143,6 +145,7 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
                                       {"difficulty", required_argument, nullptr, 'd'},
                                       {"seed", required_argument, nullptr, 's'},
                                       {"quiet", no_argument, nullptr, 'q'},
+                                      {"verbose", no_argument, nullptr, 'v'},
                                       {"help", no_argument, nullptr, 'h'},
                                       {"maker", required_argument, nullptr, kMaker},
                                       {"line", required_argument, nullptr, kLine},
@@ -167,7 +170,7 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
     opterr = 0;
     optind = 1;
     long long number = 0;
-    for (int c; (c = getopt_long(argc, argv, ":o:t:d:s:qh", kOptions, nullptr)) != -1;) {
+    for (int c; (c = getopt_long(argc, argv, ":o:t:d:s:qvh", kOptions, nullptr)) != -1;) {
         switch (c) {
         case 'o':
             s.output = optarg;
@@ -191,6 +194,9 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
             break;
         case 'q':
             s.quiet = true;
+            break;
+        case 'v':
+            s.verbose = true;
             break;
         case 'h':
             std::cout << kUsage;
@@ -471,7 +477,8 @@ int main(int argc, char** argv) {
         const std::string map = settings.inputs.size() > 1 ? settings.inputs[1] : "";
         std::ostringstream ignored;
         std::ostream& out = settings.quiet ? ignored : std::cout;
-        return CheckPairFiles(settings.inputs[0], map, out, std::cerr) ? kExitOk : kExitFailure;
+        return CheckPairFiles(settings.inputs[0], map, out, std::cerr, settings.verbose) ? kExitOk
+                                                                                         : kExitFailure;
     }
     return MakePack(settings);
 }
