@@ -125,10 +125,18 @@ void CGameController::OpenOptions() {
 void CGameController::UpdateOptions() {
     PenFollowMouse(gMenuPen);
     if (Send(gOptionsScene, MsgUpdate) != COptionsScene::kLeave) return;
-    std::string error;
-    if (!SaveSettings(error)) ShowError(GameTextUtf8(TextSettingsWriteError), error.c_str());
+    SaveOptions();
     mode = optionsReturn;
     ScreenChange(mode);
+}
+
+void CGameController::SaveOptions() {
+    std::string error;
+    if (!SaveSettings(error)) ShowError(GameTextUtf8(TextSettingsWriteError), error.c_str());
+}
+
+void CGameController::SaveOptionsIfOpen() {
+    if (mode == ModeOptions) SaveOptions();
 }
 
 // Escape leaves any screen but the title and the pause; true when the update ends here.

@@ -68,6 +68,8 @@ class CGameController {
     void GoToPackSelect();
     // The options screen, from the title or the pause; leaving it saves the settings and goes back there.
     void OpenOptions();
+    // The window closes while the options screen is shown: its changes are saved as on leaving it.
+    void SaveOptionsIfOpen();
     // The order and stage total of a new game over every pack present.
     void NewGameOrder();
     void OnTypedChar(uint8_t code);
@@ -83,6 +85,7 @@ class CGameController {
     void AnswerBonusBanner(int answer);
     void DrawPause();
     void UpdateOptions();
+    void SaveOptions();
 
   public:
     int Register(CScene& scene) { return registry.Register(scene); }

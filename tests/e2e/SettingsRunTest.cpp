@@ -171,6 +171,20 @@ TEST(SettingsRun, EverySettingChangedOnTheScreenIsFoundAtTheNextStart) {
     EXPECT_EQ(ReadFile(config.Path("zor/settings.ini")), file); // a start alone writes nothing
 }
 
+TEST(SettingsRun, ClosingTheWindowOnTheOptionsScreenKeepsItsChanges) {
+    TempDir config;
+    KeyPresses k;
+    k.frame = 1;
+    for (const char* key : {"ESCAPE", "F2", "DOWN", "DOWN", "DOWN", "LEFT"}) k.Press(key);
+    k.script.At(k.frame, "end");
+    ZorRunOptions options;
+    options.env["XDG_CONFIG_HOME"] = config.Path("cfg");
+    const ZorRun run = RunZor(k.script.text, options);
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    EXPECT_EQ(run.IntAt(run.frames.size() - 1, "mode"), kModeOptions);
+    EXPECT_NE(ReadFile(config.Path("cfg/zor/settings.ini")).find("music_volume = 9\n"), std::string::npos);
+}
+
 TEST(SettingsRun, TheCommandLineOverridesTheFileForOneRunAndBadValuesAreNamed) {
     TempDir config;
     fs::create_directories(config.Path("cfg/zor"));
