@@ -185,6 +185,22 @@ TEST(SettingsRun, ClosingTheWindowOnTheOptionsScreenKeepsItsChanges) {
     EXPECT_NE(ReadFile(config.Path("cfg/zor/settings.ini")).find("music_volume = 9\n"), std::string::npos);
 }
 
+// A settings folder that cannot be made: leaving the screen says so in an error box and the game goes on.
+TEST(SettingsRun, ASaveThatFailsIsShown) {
+    TempDir config;
+    config.Write("cfg", {'x'}); // a file where the folder would be
+    KeyPresses k;
+    k.frame = 1;
+    for (const char* key : {"ESCAPE", "F2", "LEFT", "ESCAPE"}) k.Press(key);
+    k.script.At(k.frame + 4, "end");
+    ZorRunOptions options;
+    options.env["XDG_CONFIG_HOME"] = config.Path("cfg");
+    const ZorRun run = RunZor(k.script.text, options);
+    ASSERT_EQ(run.messages.size(), 1u) << run.stderrText;
+    EXPECT_EQ(run.messages[0], "설정 파일을 쓸 수 없습니다: " + config.Path("cfg") + " is not a folder");
+    EXPECT_EQ(run.IntAt(run.frames.size() - 1, "mode"), kModeTitle);
+}
+
 TEST(SettingsRun, TheCommandLineOverridesTheFileForOneRunAndBadValuesAreNamed) {
     TempDir config;
     fs::create_directories(config.Path("cfg/zor"));
