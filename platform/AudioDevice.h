@@ -37,4 +37,6 @@ class AudioDevice {
     virtual bool PlayMusicOnce() = 0;
     // Stops and forgets the loaded piece.
     virtual void CloseMusic() = 0;
+    // The music's level, from 0 (silent) to 1 (full), for this piece and the next ones.
+    virtual void SetMusicVolume(float gain) = 0;
 };

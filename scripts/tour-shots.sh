@@ -17,6 +17,7 @@ trap 'rm -rf "$work"' EXIT
 for f in zor.res zor2.res mid en 01_park.zor 01_park.dat 01_park.en.dat; do
   [ -e "$data/$f" ] && ln -s "$data/$f" "$work/$f"
 done
-(cd "$work" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$zor" --lang "$lang" --seed 4242 \
+# A settings folder of its own, so that the player's settings do not change the pictures.
+(cd "$work" && XDG_CONFIG_HOME="$work/config" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$zor" --lang "$lang" --seed 4242 \
   --replay "$here/docs/screens/tour.txt" --shots . >/dev/null)
 for shot in "$work"/*.bmp; do convert "$shot" "$out/$(basename "$shot" .bmp).png"; done

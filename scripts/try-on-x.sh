@@ -3,12 +3,14 @@
 # openbox window manager or with none at all, xdotool as mouse and keyboard, ImageMagick's `import` for
 # screenshots. Checks that full screen covers the whole screen with the picture kept at 4:3 and centred,
 # that a 32-count mouse move moves the menu pen 32 pixels, that a quick click (press and release a few
-# milliseconds apart) on the title starts a game, and that Alt+Enter goes to a window and back.
+# milliseconds apart) on the title starts a game, that Alt+Enter goes to a window and back, and that the
+# options screen (F2 in the pause) turns full screen off and on at once and saves the settings file.
 #
 # usage: scripts/try-on-x.sh [--wm] [--size WxH] [--out DIR] [--name NAME] [--data DIR] [-- ZOR OPTIONS]
 #   --wm     run openbox (default: no window manager)
 #   --size   the screen (default 1280x800)
-#   --out    where the screenshots go (default /tmp), as NAME-title.png, NAME-play.png, NAME-window.png
+#   --out    where the screenshots go (default /tmp), as NAME-title.png, NAME-play.png, NAME-window.png,
+#            NAME-options.png
 #   --data   the game's data directory (default build/data)
 # Options after -- go to the game (for example --integer-scale).
 set -euo pipefail
@@ -60,7 +62,8 @@ if [ $wm = 1 ]; then
 fi
 
 for f in "$data"/*; do [ "$(basename "$f")" = zor ] || ln -s "$f" "$work/"; done
-(cd "$work" && SDL_AUDIODRIVER=dummy exec "$zor" --trace trace.txt "$@" >zor.log 2>&1) &
+# A settings folder of its own: the checks expect the defaults.
+(cd "$work" && XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy exec "$zor" --trace trace.txt "$@" >zor.log 2>&1) &
 pids+=($!)
 
 field() { tail -n 1 "$work/trace.txt" 2>/dev/null | grep -o " $1=[^ ]*" | cut -d= -f2; }
@@ -109,4 +112,19 @@ import -window root "$out/$name-window.png"
 xdotool key alt+Return
 sleep 1.5
 [ "$(window_size)" = "$size" ] || fail "the second Alt+Enter gave $(window_size), not full screen"
-echo "try-on-x ($name): ok; screenshots $out/$name-{title,play,window}.png"
+
+xdotool key p
+wait_for mode 7 || fail "P did not pause"
+xdotool key F2
+wait_for mode 8 || fail "F2 did not open the options screen from the pause"
+xdotool key Right
+sleep 1.5
+import -window root "$out/$name-options.png"
+[ "$(window_size)" != "$size" ] || fail "the options screen's display row did not leave full screen"
+xdotool key Right
+sleep 1.5
+[ "$(window_size)" = "$size" ] || fail "the options screen's display row gave $(window_size), not full screen"
+xdotool key Escape
+wait_for mode 7 || fail "Escape did not lead back to the pause"
+grep -q "^fullscreen = yes" "$work/config/zor/settings.ini" || fail "leaving the options screen saved no settings"
+echo "try-on-x ($name): ok; screenshots $out/$name-{title,play,window,options}.png"

@@ -4,6 +4,7 @@
 #include "game/gfx/FadeTables.h"
 #include "game/gfx/Globals.h"
 #include "game/gfx/NumberStrip.h"
+#include "game/gfx/ShowError.h"
 #include "game/gfx/Text.h"
 #include "game/io/Dik.h"
 #include "game/io/Effects.h"
@@ -17,6 +18,8 @@
 #include "game/play/SavedGame.h"
 #include "game/play/Stage.h"
 #include "game/screens/Globals.h"
+#include "game/settings/Settings.h"
+#include "game/settings/SettingsStore.h"
 #include "game/shell/Globals.h"
 #include "game/texts/GameTexts.h"
 
@@ -51,9 +54,9 @@ void CGameController::StartUp(const std::string& mapArgument) {
     PenReset(gMenuPen, PenMenu);
     PenReset(gPlayer1Pen, PenPlayer1);
     PenReset(gPlayer2Pen, PenPlayer2);
-    for (CScene* scene : std::initializer_list<CScene*>{&gMenuPen, &gPlayer1Pen, &gPlayer2Pen, &gTitleScene,
-                                                        &gPackSelectScene, &gBonusScene, &gRankBoard,
-                                                        &gLogoScene, &gIntroScene, &gEndingScene})
+    for (CScene* scene : std::initializer_list<CScene*>{
+             &gMenuPen, &gPlayer1Pen, &gPlayer2Pen, &gTitleScene, &gPackSelectScene, &gBonusScene,
+             &gRankBoard, &gLogoScene, &gIntroScene, &gEndingScene, &gOptionsScene})
         Register(*scene);
     BuildStageOrder(*this);
     mode = ModeLogo;
@@ -101,6 +104,7 @@ void CGameController::ScreenChange(int newMode) {
 void CGameController::GoToTitle() {
     ScreenChange(ModeTitle);
     mode = ModeTitle;
+    EndRelaxedMark();
     PlayRandomMusic();
 }
 
@@ -108,6 +112,31 @@ void CGameController::GoToPackSelect() {
     ScreenChange(ModePackSelect);
     mode = ModePackSelect;
     singlePack = 0;
+    EndRelaxedMark();
+}
+
+void CGameController::OpenOptions() {
+    optionsReturn = mode;
+    mode = ModeOptions;
+    gOptionsScene.Message(MsgEnter, 0, 0);
+    ScreenChange(ModeOptions);
+}
+
+void CGameController::UpdateOptions() {
+    PenFollowMouse(gMenuPen);
+    if (Send(gOptionsScene, MsgUpdate) != COptionsScene::kLeave) return;
+    SaveOptions();
+    mode = optionsReturn;
+    ScreenChange(mode);
+}
+
+void CGameController::SaveOptions() {
+    std::string error;
+    if (!SaveSettings(error)) ShowError(GameTextUtf8(TextSettingsWriteError), error.c_str());
+}
+
+void CGameController::SaveOptionsIfOpen() {
+    if (mode == ModeOptions) SaveOptions();
 }
 
 // Escape leaves any screen but the title and the pause; true when the update ends here.
@@ -125,6 +154,10 @@ bool CGameController::HandleEscape() {
 }
 
 void CGameController::Update() {
+    if (mode == ModeOptions) { // its own keys: Escape leaves it, the others are rebound there
+        UpdateOptions();
+        return;
+    }
     if (HandleEscape()) return;
     if (skipEnabled == 1) {
         gDifferenceMap.showAnswers = 1;
@@ -155,6 +188,7 @@ void CGameController::UpdateMode() {
     case ModeTitle:
         Send(gMenuPen, MsgUpdate);
         AnswerTitle(Send(gTitleScene, MsgUpdate));
+        if (mode == ModeTitle && gInput.KeyPressed(kOptionsKey)) OpenOptions();
         break;
     case ModeIntro:
         if (Send(gIntroScene, MsgUpdate) == kIntroFinished) GoToTitle();
@@ -173,6 +207,8 @@ void CGameController::UpdateMode() {
         if (gInput.KeyDown(DIK_P) || gInput.KeyDown(DIK_ESCAPE)) {
             mode = ModePlay;
             ScreenChange(ModePlay);
+        } else if (gInput.KeyPressed(kOptionsKey)) {
+            OpenOptions();
         }
         break;
     default:
@@ -290,7 +326,7 @@ void CGameController::AnswerBonusBanner(int answer) {
 }
 
 void CGameController::UpdateBonus() {
-    timeGauge -= 4 + stageNumber / 4;
+    timeGauge -= PacedDrain(4 + stageNumber / 4);
     if (gStageBanner.state != CStageBanner::Hidden) {
         AnswerBonusBanner(gStageBanner.Message(MsgUpdate, 0, 0));
         return;
@@ -345,6 +381,10 @@ void CGameController::Draw(int drawMode) {
         break;
     case ModePause:
         DrawPause();
+        break;
+    case ModeOptions:
+        gOptionsScene.Message(MsgDraw, 0, 0);
+        gMenuPen.Message(MsgDraw, 0, 0);
         break;
     default:
         break;

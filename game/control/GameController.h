@@ -18,6 +18,7 @@ enum GameMode {
     ModeBonus = 5,
     ModeEnding = 6,
     ModePause = 7,
+    ModeOptions = 8, // the options screen, over the title or the pause
 };
 
 // One stage of the order: a pack and a picture in it; 255, 255 marks an empty entry.
@@ -53,6 +54,7 @@ class CGameController {
     int skipEnabled = 0;
     int singlePack = 0;
     int mode = ModeLogo;
+    int optionsReturn = ModeTitle; // the mode the options screen goes back to
     std::string sixthWord;
 
     // Scenes, pictures, data packs and the command line; mapArgument is the test map or "".
@@ -64,6 +66,10 @@ class CGameController {
     void ScreenChange(int newMode);
     void GoToTitle();
     void GoToPackSelect();
+    // The options screen, from the title or the pause; leaving it saves the settings and goes back there.
+    void OpenOptions();
+    // The window closes while the options screen is shown: its changes are saved as on leaving it.
+    void SaveOptionsIfOpen();
     // The order and stage total of a new game over every pack present.
     void NewGameOrder();
     void OnTypedChar(uint8_t code);
@@ -78,6 +84,8 @@ class CGameController {
     void UpdateBonus();
     void AnswerBonusBanner(int answer);
     void DrawPause();
+    void UpdateOptions();
+    void SaveOptions();
 
   public:
     int Register(CScene& scene) { return registry.Register(scene); }

@@ -29,6 +29,11 @@ bool PlayEffect(std::string_view file) {
     return false;
 }
 
+void SetEffectsLevel(float gain) {
+    gEffectsGain = gain;
+    for (SoundEffect& effect : gEffects) effect.ApplyVolume();
+}
+
 void PlaySuccessEffect() {
     PlayEffect(static_cast<EffectId>(EffectSuccess1 + GameRand() % kSuccessEffects));
 }

@@ -33,5 +33,7 @@ void LoadEffects(const Archive* archive);
 void PlayEffect(EffectId id);
 // Plays the effect loaded from `file` (letter case aside); false when no effect has that name.
 bool PlayEffect(std::string_view file);
+// The effects' volume, from 0 (silent) to 1 (as loaded), for every effect at once.
+void SetEffectsLevel(float gain);
 void PlaySuccessEffect(); // one of the four, rand() % 4
 void PlayFailEffect();    // one of the two, rand() % 2

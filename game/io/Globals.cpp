@@ -2,7 +2,14 @@
 
 InputState gInput;
 int gSpaceArmed = 0;
+int gKeyArmed[kKeyCount] = {};
+PenKeys gPenKeys[2] = {kPlayer1StartKeys, kArrowKeys};
+int gPlayer1OnKeys = 0;
+int gPenKeyStep = kDefaultPenKeyStep;
 
 AudioDevice* lowDSound = nullptr;
 SoundEffect gEffects[kEffectCount];
 std::string gMusicPlaying;
+std::string gMusicChosen;
+float gEffectsGain = 1;
+float gMusicGain = 1;

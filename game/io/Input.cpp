@@ -1,5 +1,7 @@
 #include "game/io/Input.h"
 
+#include <cstring>
+
 #include "game/io/Globals.h"
 
 int DICreate(InputDevices* devices) {
@@ -28,6 +30,7 @@ void PollMouse() {
 }
 
 void PollKeyboard() {
+    std::memcpy(gInput.previousKeys, gInput.keys, sizeof gInput.keys);
     if (!gInput.devices->ReadKeyboard(gInput.keys)) {
         gInput.devices->Acquire();
         gInput.devices->ReadKeyboard(gInput.keys);

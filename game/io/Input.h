@@ -16,8 +16,11 @@ struct InputState {
     int mouseMiddle = 0;
     int buttonsWereUp = 0;
     uint8_t keys[kKeyCount] = {};
+    uint8_t previousKeys[kKeyCount] = {}; // the table of the poll before
 
     bool KeyDown(int dik) const { return dik >= 0 && dik < kKeyCount && keys[dik] != 0; }
+    // Down at this poll and up at the one before.
+    bool KeyPressed(int dik) const { return KeyDown(dik) && previousKeys[dik] == 0; }
 };
 
 // Sets up the devices; 0 when there are none (the caller shows "Direct Input Create error!!!!").

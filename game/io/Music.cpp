@@ -44,7 +44,8 @@ void PlayRandomMusic() {
 }
 
 int StartMusic(const std::string& path) {
-    if (!lowDSound) return 0;
+    gMusicChosen = path;
+    if (!lowDSound || gMusicGain <= 0) return 0;
     CloseMusic();
     if (!lowDSound->LoadMusic(path) || !lowDSound->PlayMusicOnce()) return 0;
     gMusicPlaying = path;
@@ -54,4 +55,14 @@ int StartMusic(const std::string& path) {
 void CloseMusic() {
     gMusicPlaying.clear();
     if (lowDSound) lowDSound->CloseMusic();
+}
+
+void SetMusicLevel(float gain) {
+    const bool wasOff = gMusicGain <= 0;
+    gMusicGain = gain;
+    if (lowDSound) lowDSound->SetMusicVolume(gain);
+    if (gain <= 0)
+        CloseMusic();
+    else if (wasOff && !gMusicChosen.empty())
+        StartMusic(gMusicChosen);
 }

@@ -6,7 +6,6 @@
 #include "game/io/Globals.h"
 
 namespace {
-constexpr int kKeyStep = 8;
 constexpr int kMenuPenLives = 5; // keeps the menu pen updated and drawn
 
 struct PenPlacement {
@@ -25,11 +24,55 @@ PenPlacement PlacementFor(int kind) {
     }
 }
 
+// Player 1's pen follows the mouse unless the settings give it keys; the menu pen takes both.
 bool MouseDriven(int kind) {
-    return kind == PenMenu || kind == PenPlayer1;
+    return kind == PenMenu || (kind == PenPlayer1 && gPlayer1OnKeys == 0);
 }
-bool KeyDriven(int kind) {
-    return kind == PenMenu || kind == PenPlayer2;
+
+// The keys of a key-driven pen; null for a pen the keys do not move.
+const PenKeys* KeysOf(int kind) {
+    switch (kind) {
+    case PenMenu:
+        return &kArrowKeys;
+    case PenPlayer1:
+        return gPlayer1OnKeys ? &gPenKeys[0] : nullptr;
+    case PenPlayer2:
+        return &gPenKeys[1];
+    default:
+        return nullptr;
+    }
+}
+
+void KeepInBounds(Pen& pen) {
+    pen.x = std::min(std::max(pen.x, pen.bounds.left), pen.bounds.right);
+    pen.y = std::min(std::max(pen.y, pen.bounds.top), pen.bounds.bottom);
+}
+
+// Left wins over right and up over down.
+void MoveByKeys(Pen& pen, const PenKeys& keys) {
+    if (gInput.KeyDown(keys.left))
+        pen.x -= gPenKeyStep;
+    else if (gInput.KeyDown(keys.right))
+        pen.x += gPenKeyStep;
+    if (gInput.KeyDown(keys.up))
+        pen.y -= gPenKeyStep;
+    else if (gInput.KeyDown(keys.down))
+        pen.y += gPenKeyStep;
+}
+
+// A click key clicks on the first frame it is seen down after a pen that uses it saw it up. Pens that
+// share a key share its flag, as the menu pen and player 2 share SPACE's.
+int KeyClick(int dik) {
+    int& armed = dik == DIK_SPACE ? gSpaceArmed : gKeyArmed[dik & (kKeyCount - 1)];
+    if (!gInput.KeyDown(dik)) {
+        armed = 1;
+        return 0;
+    }
+    if (armed == 1) {
+        armed = 0;
+        return 1;
+    }
+    return 0;
 }
 } // namespace
 
@@ -56,30 +99,18 @@ int PenMove(Pen& pen) {
         pen.x += gInput.mouseDX;
         pen.y += gInput.mouseDY;
     }
-    if (KeyDriven(pen.kind)) {
-        if (gInput.KeyDown(DIK_LEFT))
-            pen.x -= kKeyStep;
-        else if (gInput.KeyDown(DIK_RIGHT))
-            pen.x += kKeyStep;
-        if (gInput.KeyDown(DIK_UP))
-            pen.y -= kKeyStep;
-        else if (gInput.KeyDown(DIK_DOWN))
-            pen.y += kKeyStep;
-    }
-    pen.x = std::min(std::max(pen.x, pen.bounds.left), pen.bounds.right);
-    pen.y = std::min(std::max(pen.y, pen.bounds.top), pen.bounds.bottom);
+    const PenKeys* keys = KeysOf(pen.kind);
+    if (keys) MoveByKeys(pen, *keys);
+    KeepInBounds(pen);
 
     if (MouseDriven(pen.kind) && gInput.mouseLeft != 0 && gInput.buttonsWereUp == 1) return 1;
-    if (pen.kind == PenPlayer1) return 0;
-    if (!gInput.KeyDown(DIK_SPACE)) {
-        gSpaceArmed = 1;
-        return 0;
-    }
-    if (gSpaceArmed == 1) {
-        gSpaceArmed = 0;
-        return 1;
-    }
-    return 0;
+    return keys ? KeyClick(keys->click) : 0;
+}
+
+void PenFollowMouse(Pen& pen) {
+    pen.x += gInput.mouseDX;
+    pen.y += gInput.mouseDY;
+    KeepInBounds(pen);
 }
 
 int PointInRect(const Rect& rect, const Point& point) {

@@ -86,8 +86,15 @@ void SoundEffect::SetParams(int frequency, int pan, int volume) {
     const PanGains gains =
         PanFromHundredthsDb(std::clamp(pan, -kMaxPanStep, kMaxPanStep) * kPanStepHundredthsDb);
     lowDSound->SetPan(m_pDSB, gains.left, gains.right);
-    const int level = std::clamp(volume, 0, kFullVolume) * kVolumeStepHundredthsDb + kSilentHundredthsDb;
-    lowDSound->SetVolume(m_pDSB, GainFromHundredthsDb(level));
+    volume_ = std::clamp(volume, 0, kFullVolume);
+    ApplyVolume();
+}
+
+// The effect's own level, scaled by the player's effects volume.
+void SoundEffect::ApplyVolume() {
+    if (!lowDSound || m_pDSB == kNoBuffer) return;
+    const int level = volume_ * kVolumeStepHundredthsDb + kSilentHundredthsDb;
+    lowDSound->SetVolume(m_pDSB, GainFromHundredthsDb(level) * gEffectsGain);
 }
 
 void SoundEffect::Play() {

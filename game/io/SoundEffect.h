@@ -31,6 +31,8 @@ class SoundEffect {
     int CreateFromWave(const Wave& wave);
     // frequency in samples per second; pan in steps of 10 dB (-10..10, 0 is centre); volume in percent.
     void SetParams(int frequency, int pan, int volume);
+    // Sets the volume again after the effects' level (gEffectsGain) changed.
+    void ApplyVolume();
     // Starts the effect, or starts it over when it is sounding.
     void Play();
     // Gives the channel back to the device.
@@ -46,6 +48,7 @@ class SoundEffect {
     int channels_ = 0;
     int bitsPerSample_ = 0;
     int frequency_ = 0;
+    int volume_ = kFullVolume; // percent, as last set
 };
 
 // True when the sound device can play this format: 8 or 16-bit PCM (also in the extensible record), mono

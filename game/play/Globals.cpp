@@ -5,3 +5,4 @@ CStageBanner gStageBanner;
 Surface gCheckNoPicture, gPen1Picture, gPen2Picture, gLifePicture, gBonusHandPicture;
 Surface gGameOver1Picture, gGameOver2Picture;
 Surface gCheckYesPicture, gCheckYes1PPicture, gCheckYes2PPicture;
+PaceState gPace;

@@ -29,7 +29,7 @@ bool LastStagePlayed() {
 }
 
 void GameOverAfterTimeOut() {
-    gRankBoard.RankInsert(gController.stageNumber);
+    RankIfCounted(gController.stageNumber);
     gStageBanner.GameOver();
     PlayEffect(EffectGameOver1);
 }
@@ -113,7 +113,7 @@ void StartBonus() {
 void StageStep() {
     CGameController& c = gController;
     if (BothPlayersOut()) {
-        if (gRankBoard.RankInsert(c.stageNumber) == 0) PlayEffect(EffectGameOver1);
+        if (RankIfCounted(c.stageNumber) == 0) PlayEffect(EffectGameOver1);
         gStageBanner.GameOver();
     }
     if (gDifferenceMap.Remaining() == 0 && c.timeGauge > 0) {
@@ -123,7 +123,7 @@ void StageStep() {
     if (c.timeGauge > 0) {
         c.Send(gPlayer1Pen, MsgUpdate);
         c.Send(gPlayer2Pen, MsgUpdate);
-        c.timeGauge -= SearchDrain(c.stageNumber);
+        c.timeGauge -= PacedDrain(SearchDrain(c.stageNumber));
         if (c.timeGauge <= 0) c.timeGauge = 0;
         return;
     }
@@ -131,6 +131,24 @@ void StageStep() {
     if (c.timeGauge < kFirstChargeBelow && c.timeGauge % kTimeOutChargeEvery == 0) ChargeOrEndAfterTimeOut();
     // Deliberate: also after EndStage has started the next stage, which so begins at 19999.
     c.timeGauge -= 1;
+}
+
+int PacedDrain(int units) {
+    if (gPace.relaxed == 0) return units;
+    gPace.gameRelaxed = 1;
+    gPace.owed += units;
+    const int taken = gPace.owed / 2;
+    gPace.owed -= 2 * taken;
+    return taken;
+}
+
+int RankIfCounted(int score) {
+    return gPace.gameRelaxed ? 0 : gRankBoard.RankInsert(score);
+}
+
+void EndRelaxedMark() {
+    gPace.gameRelaxed = 0;
+    gPace.owed = 0;
 }
 
 int LoseLife(Pen& pen) {

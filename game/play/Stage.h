@@ -16,3 +16,10 @@ int GainLife(Pen& pen);
 int ClearDrainStep(int gauge);
 // What one search step takes off the gauge at a stage number.
 int SearchDrain(int stageNumber);
+// What the gauge loses to a drain of `units` at the pace in effect: all of it normally, half of it at the
+// relaxed pace (an odd unit is carried, so two frames take exactly one drain).
+int PacedDrain(int units);
+// RankInsert of the ranking board, unless this game ran at the relaxed pace (then 0: no entry).
+int RankIfCounted(int score);
+// No game runs any more (the title or the pack selection is shown): the next game starts unmarked.
+void EndRelaxedMark();

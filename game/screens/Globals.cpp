@@ -7,3 +7,4 @@ CRankBoard gRankBoard;
 CLogoScene gLogoScene;
 CIntroScene gIntroScene;
 CEndingScene gEndingScene;
+COptionsScene gOptionsScene;

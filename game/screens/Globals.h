@@ -4,6 +4,7 @@
 #include "game/screens/EndingScene.h"
 #include "game/screens/IntroScene.h"
 #include "game/screens/LogoScene.h"
+#include "game/screens/OptionsScene.h"
 #include "game/screens/PackSelectScene.h"
 #include "game/screens/RankBoard.h"
 #include "game/screens/TitleScene.h"
@@ -15,3 +16,4 @@ extern CRankBoard gRankBoard;
 extern CLogoScene gLogoScene;
 extern CIntroScene gIntroScene;
 extern CEndingScene gEndingScene;
+extern COptionsScene gOptionsScene;

@@ -17,7 +17,9 @@ constexpr Rect kItemRects[CTitleScene::kItems] = {
 constexpr int kStripItems = 5; // items 0..4 have cells in the strip; item 5 a picture of its own
 constexpr int kStripCellWidth = 163, kStripCellHeight = 35;
 constexpr Point kVersionAt{425, 195};
-constexpr uint32_t kVersionGrey = 0x00646464; // RGB(100, 100, 100)
+constexpr uint32_t kVersionGrey = 0x00646464;    // RGB(100, 100, 100)
+constexpr Point kOptionsHintAt{540, 456};        // the bottom right corner, away from the menu
+constexpr uint32_t kOptionsHintInk = 0x00422D2B; // the art's dark ink
 } // namespace
 
 void CTitleScene::Load() {
@@ -31,6 +33,7 @@ void CTitleScene::Draw() {
     PixelBuffer& screen = *gDisplay.lowDDBack;
     background.BltCell(0, 0, 0, false, screen);
     PutText(kVersionAt.x, kVersionAt.y, kVersionGrey, GameText(TextVersion));
+    PutText(kOptionsHintAt.x, kOptionsHintAt.y, kOptionsHintInk, GameText(TextOptionsHint));
     if (highlighted == kNoItem) return;
     if (highlighted < kStripItems)
         highlights.BltCell(items[highlighted].left, items[highlighted].top, highlighted, false, screen);

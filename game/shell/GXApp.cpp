@@ -15,6 +15,7 @@
 #include "game/io/Effects.h"
 #include "game/io/Input.h"
 #include "game/io/SoundDevice.h"
+#include "game/shell/ApplySettings.h"
 #include "game/shell/Globals.h"
 #include "game/texts/GameTexts.h"
 
@@ -23,22 +24,6 @@ constexpr const char* kMainArchiveName = "zor.res";
 constexpr const char* kSecondArchiveName = "zor2.res";
 constexpr const char* kLoadingPicture = "loading.pcx";
 constexpr const char* kEnglishArchiveDir = "en/"; // the English pictures, same names, beside the Korean ones
-
-// The archives of the edition. An English archive that cannot be opened is named once on standard error
-// and its Korean twin is opened instead, so the English edition still plays with the Korean pictures.
-void OpenArchives() {
-    const bool english = GameLanguage() == Language::English;
-    std::string missing;
-    for (auto [archive, name] :
-         {std::pair{&gMainArchive, kMainArchiveName}, {&gSecondArchive, kSecondArchiveName}}) {
-        if (english && archive->Open(kEnglishArchiveDir + std::string(name))) continue;
-        if (english) missing += (missing.empty() ? "" : ", ") + (kEnglishArchiveDir + std::string(name));
-        archive->Open(name);
-    }
-    if (!missing.empty())
-        std::fprintf(stderr, "zor: the English pictures (%s) cannot be read; the Korean pictures are shown\n",
-                     missing.c_str());
-}
 
 // Start-up check of the fonts against every text of the edition: what they cannot draw is left out of the
 // screen, so it is named here, once.
@@ -65,6 +50,22 @@ constexpr int kDefaultFontHeight = 16;
 constexpr int kFontWeight = 600;
 } // namespace
 
+// An English archive that cannot be opened is named on standard error and its Korean twin is opened
+// instead, so the English edition still plays with the Korean pictures.
+void OpenArchives() {
+    const bool english = GameLanguage() == Language::English;
+    std::string missing;
+    for (auto [archive, name] :
+         {std::pair{&gMainArchive, kMainArchiveName}, {&gSecondArchive, kSecondArchiveName}}) {
+        if (english && archive->Open(kEnglishArchiveDir + std::string(name))) continue;
+        if (english) missing += (missing.empty() ? "" : ", ") + (kEnglishArchiveDir + std::string(name));
+        archive->Open(name);
+    }
+    if (!missing.empty())
+        std::fprintf(stderr, "zor: the English pictures (%s) cannot be read; the Korean pictures are shown\n",
+                     missing.c_str());
+}
+
 bool CGXFrame::LoadFrame(const PlatformServices& platform, const std::string& mapArgument) {
     gDisplay.fullScreen = 1;
     SetErrorSink(platform.messages);
@@ -81,6 +82,7 @@ bool CGXFrame::LoadFrame(const PlatformServices& platform, const std::string& ma
     ShowLoadingPicture();
     BuildFadeTables();
     LoadEffects(&gMainArchive);
+    ApplyPlaySettings();
     gController.StartUp(mapArgument);
     gDisplayFont = MakeFont(kDisplayFontHeight, kFontWeight, "Comic Sans MS");
     gDisplay.font = MakeFont(kDefaultFontHeight, kFontWeight, "Arial");

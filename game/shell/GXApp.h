@@ -20,6 +20,10 @@ class CGXFrame : public WindowEvents {
     void OnClose() override;
 };
 
+// Opens zor.res and zor2.res of the edition in effect (the English ones in en/, the Korean ones where those
+// cannot be read).
+void OpenArchives();
+
 // The application: one frame per idle call, paced by the clock.
 class CGXApp {
   public:

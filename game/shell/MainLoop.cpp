@@ -1,5 +1,6 @@
 #include "game/shell/MainLoop.h"
 
+#include "game/control/Globals.h"
 #include "game/io/SoundDevice.h"
 #include "game/shell/Globals.h"
 #include "platform/Events.h"
@@ -12,6 +13,7 @@ int RunGame(const PlatformServices& platform, FrameObserver* observer, const std
         gApp.OnIdle(*platform.clock, gFrame);
         if (observer) observer->AfterFrame();
     }
+    gController.SaveOptionsIfOpen();
     ReleaseSound();
     return 0;
 }

@@ -18,7 +18,10 @@ const char* const kUsage =
     "  --trace           write one line of game state per frame\n"
     "  --shots           directory for the script's screenshots\n"
     "  --seed            seed of the random generator in a scripted run\n"
-    "  --frames          end the run after this many frames\n";
+    "  --frames          end the run after this many frames\n"
+    "Settings are read from $XDG_CONFIG_HOME/zor/settings.ini (~/.config/zor/settings.ini; see man zor)\n"
+    "and set on the options screen (F2 on the title or the pause); the options above override them for\n"
+    "one run and do not change the file.\n";
 
 namespace {
 constexpr long kMaxWindowScale = 8;

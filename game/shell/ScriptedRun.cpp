@@ -6,9 +6,17 @@
 #include "game/io/Globals.h"
 #include "game/play/Globals.h"
 #include "game/screens/Globals.h"
+#include "game/settings/Globals.h"
 #include "game/shell/Globals.h"
 
 namespace {
+// Every setting in effect, in SettingId order.
+std::string DescribeSettings() {
+    std::string out;
+    for (int id = 0; id < kSettingCount; ++id) out += (id ? "," : "") + std::to_string(gSettings.values[id]);
+    return out;
+}
+
 // The pair id of every card in table order, one digit each.
 std::string DescribeCards() {
     std::string cards;
@@ -18,7 +26,7 @@ std::string DescribeCards() {
 } // namespace
 
 std::string DescribeGameState() {
-    char line[640];
+    char line[800];
     const int played = gController.stageNumber - 1;
     const StageEntry entry = played >= 0 && played < CGameController::kOrderEntries
                                  ? gController.stageOrder[played]
@@ -27,7 +35,8 @@ std::string DescribeGameState() {
         line, sizeof line,
         "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d pen1=%d,%d pen2=%d,%d "
         "left=%d banner=%d entry=%d,%d logo=%d title=%d intro=%d music=%s pairs=%d cards=%s naming=%d "
-        "skip=%d answers=%d pack=%d single=%d total=%d reloads=%d tv=%d,%d,%d hangul=%llu",
+        "skip=%d answers=%d pack=%d single=%d total=%d reloads=%d tv=%d,%d,%d hangul=%llu options=%d,%d "
+        "settings=%s",
         gShell.frameCounter, gShell.focusLost ? 0 : 1, gController.mode, gController.timeGauge,
         gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y, gPlayer1Pen.x,
         gPlayer1Pen.y, gPlayer2Pen.x, gPlayer2Pen.y, gDifferenceMap.Remaining(), gStageBanner.state,
@@ -36,7 +45,8 @@ std::string DescribeGameState() {
         gRankBoard.nameEntry, gController.skipEnabled, gDifferenceMap.showAnswers,
         gPackSelectScene.selectedPack, gController.singlePack, gController.stageTotal, gShell.pictureReloads,
         gEndingScene.tv.phase, gEndingScene.tv.strip, gEndingScene.tv.cell,
-        static_cast<unsigned long long>(gHangulGlyphsDrawn));
+        static_cast<unsigned long long>(gHangulGlyphsDrawn), gOptionsScene.selected, gOptionsScene.capturing,
+        DescribeSettings().c_str());
     return line;
 }
 

@@ -3,8 +3,12 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 #include "common/Language.h"
+#include "game/settings/Globals.h"
+#include "game/settings/SettingsStore.h"
+#include "game/shell/ApplySettings.h"
 #include "game/shell/MainLoop.h"
 #include "game/shell/Options.h"
 #include "game/shell/ScriptedRun.h"
@@ -40,6 +44,22 @@ bool LoadScript(const std::string& path, ReplayScript& script, std::string& erro
     }
     return true;
 }
+
+// The settings file, each of its problems named on standard error, and the command line's options over
+// it for this run only.
+void StartSettings(const Options& options) {
+    const std::string path = SettingsPath(ProcessEnvironment);
+    std::vector<std::string> messages;
+    LoadSettings(path, messages);
+    for (const std::string& message : messages)
+        std::fprintf(stderr, "zor: %s %s\n", path.c_str(), message.c_str());
+    if (options.windowed) gSettings[SettingFullScreen] = 0;
+    if (options.windowScale > 0) gSettings[SettingWindowScale] = options.windowScale;
+    if (options.integerScale) gSettings[SettingIntegerScale] = 1;
+    Language language = Language::Korean;
+    if (ParseLanguageCode(options.language, language))
+        gSettings[SettingLanguage] = language == Language::English ? LanguageEnglish : LanguageKorean;
+}
 } // namespace
 
 namespace {
@@ -59,7 +79,8 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    SetGameLanguage(ChooseLanguage(options.language, ProcessEnvironment));
+    StartSettings(options);
+    SetGameLanguage(LanguageOfSetting(gSettings[SettingLanguage], ProcessEnvironment));
     ReplayScript script;
     const bool scripted = !options.replayPath.empty();
     if (scripted && !LoadScript(options.replayPath, script, error)) {
@@ -70,9 +91,9 @@ int main(int argc, char** argv) {
     SdlLibrary sdl;
     SdlVideo video;
     VideoMode mode;
-    mode.windowed = options.windowed || scripted;
-    mode.windowScale = options.windowScale;
-    mode.integerScale = options.integerScale;
+    mode.windowed = gSettings[SettingFullScreen] == 0 || scripted;
+    mode.windowScale = gSettings[SettingWindowScale];
+    mode.integerScale = gSettings[SettingIntegerScale] != 0;
     const bool haveVideo = video.Create(640, 480, mode);
     if (!haveVideo) std::fprintf(stderr, "zor: no display: %s\n", video.Error().c_str());
     SdlInput input(video);

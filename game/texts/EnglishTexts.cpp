@@ -96,6 +96,19 @@ constexpr TextEntry kEnglish[] = {
     {TextMapFileLoadError, "Cannot load the map %s"},
     {TextMapEntryLoadError, "Cannot find the map %s in its pack"},
     {TextSaveWriteError, "Cannot write the saved game: %s"},
+    {TextOptionsHint, "F2: Options"},
+    {TextOptionFullScreen, "Full screen"},
+    {TextOptionWindow, "Window"},
+    {TextOptionAuto, "Auto"},
+    {TextOptionOn, "On"},
+    {TextOptionOff, "Off"},
+    {TextOptionKorean, "Korean"},
+    {TextOptionEnglish, "English"},
+    {TextOptionPressKey, "Press a key"},
+    {TextOptionCancelHint, "Esc: keep the old key"},
+    {TextOptionKeyReserved, "The game keeps that key"},
+    {TextOptionKeyTaken, "The other player uses that key"},
+    {TextSettingsWriteError, "Cannot write the settings: %s"},
 };
 } // namespace
 

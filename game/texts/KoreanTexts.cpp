@@ -96,6 +96,19 @@ constexpr TextEntry kKorean[] = {
     {TextMapFileLoadError, "MAP FILE LOAD ERROR!!  %s"},
     {TextMapEntryLoadError, "MAP LOAD ERROR!!! %s"},
     {TextSaveWriteError, "SAVE FILE WRITE ERROR!!! %s"},
+    {TextOptionsHint, "F2: 설정"},
+    {TextOptionFullScreen, "전체 화면"},
+    {TextOptionWindow, "창"},
+    {TextOptionAuto, "자동"},
+    {TextOptionOn, "켬"},
+    {TextOptionOff, "끔"},
+    {TextOptionKorean, "한국어"},
+    {TextOptionEnglish, "English"},
+    {TextOptionPressKey, "키를 누르세요"},
+    {TextOptionCancelHint, "Esc: 그대로 두기"},
+    {TextOptionKeyReserved, "게임이 쓰는 키입니다"},
+    {TextOptionKeyTaken, "다른 사람이 쓰는 키입니다"},
+    {TextSettingsWriteError, "설정 파일을 쓸 수 없습니다: %s"},
 };
 } // namespace
 

@@ -31,6 +31,19 @@ enum TextId : int {
     TextMapFileLoadError,  // "%s": the map file
     TextMapEntryLoadError, // "%s": the map's entry in its pack
     TextSaveWriteError,    // "%s": why
+    TextOptionsHint,       // the title's note of the options key
+    TextOptionFullScreen,  // the options screen's values
+    TextOptionWindow,
+    TextOptionAuto,
+    TextOptionOn,
+    TextOptionOff,
+    TextOptionKorean,
+    TextOptionEnglish,
+    TextOptionPressKey,
+    TextOptionCancelHint,
+    TextOptionKeyReserved,
+    TextOptionKeyTaken,
+    TextSettingsWriteError, // "%s": why
     kTextCount
 };
 

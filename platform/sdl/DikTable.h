@@ -1,11 +1,11 @@
 #pragma once
 #include <SDL_scancode.h>
 
-// The fixed SDL scancode -> DirectInput scan code (DIK) table of a PC keyboard, with DIK names for scripts.
+// The fixed SDL scancode -> DirectInput scan code (DIK) table of a PC keyboard, found by the key's DIK name
+// (platform/DikNames.h) for scripts.
 struct DikKey {
     SDL_Scancode scancode;
     int dik;
-    const char* name;
 };
 
 int DikFromScancode(SDL_Scancode scancode); // 0 for keys the table does not hold

@@ -183,3 +183,7 @@ void SdlAudio::CloseMusic() {
     Mix_HaltMusic();
     music_.reset();
 }
+
+void SdlAudio::SetMusicVolume(float gain) {
+    if (open_) Mix_VolumeMusic(Level(gain, MIX_MAX_VOLUME));
+}

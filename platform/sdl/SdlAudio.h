@@ -35,6 +35,7 @@ class SdlAudio : public AudioDevice {
     bool LoadMusic(const std::string& path) override;
     bool PlayMusicOnce() override;
     void CloseMusic() override;
+    void SetMusicVolume(float gain) override;
 
   private:
     struct ChunkDeleter {

@@ -182,6 +182,20 @@ void SdlVideo::ToggleFullScreen() {
         EnterWindow();
 }
 
+void SdlVideo::SetDisplayMode(const DisplayMode& mode) {
+    mode_.windowed = !mode.fullScreen;
+    mode_.windowScale = mode.windowScale;
+    mode_.integerScale = mode.integerScale;
+    if (!renderer_) return;
+    SDL_RenderSetIntegerScale(renderer_.get(), mode_.integerScale ? SDL_TRUE : SDL_FALSE);
+    filteredFor_ = {}; // the filtering is chosen again for the new layout
+    fullScreen_ = mode.fullScreen && !SdlIsHeadless();
+    if (fullScreen_)
+        EnterFullScreen();
+    else
+        EnterWindow();
+}
+
 void SdlVideo::EnterFullScreen() {
     // Without a window manager the full-screen request is never acted on and the window would keep its
     // size while the picture is laid out for the whole screen; so the window first covers the screen itself.

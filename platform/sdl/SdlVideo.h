@@ -28,6 +28,7 @@ class SdlVideo : public Presenter {
 
     // Alt+Enter: full screen <-> a window.
     void ToggleFullScreen();
+    void SetDisplayMode(const DisplayMode& mode) override;
     // The device (all textures gone) or the render targets were reset: the texture and the render state
     // are made again, and the next present reports lost surfaces.
     void Reset();

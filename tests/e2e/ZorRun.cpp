@@ -38,14 +38,19 @@ bool LeftOut(const fs::path& file, const std::vector<std::string>& packs) {
     return true;
 }
 
-void LinkData(const fs::path& work, const std::vector<std::string>& packs) {
+void LinkData(const fs::path& work, const ZorRunOptions& options) {
     const fs::path data = ZOR_TEST_DATA_DIR;
     if (!fs::is_directory(data)) return;
     for (const auto& entry : fs::directory_iterator(data)) {
         const fs::path name = entry.path().filename();
-        if (name == "zor" || LeftOut(name, packs)) continue;
+        if (name == "zor" || LeftOut(name, options.packs) || (name == "mid" && !options.tunes.empty()))
+            continue;
         fs::create_symlink(entry.path(), work / name);
     }
+    if (options.tunes.empty()) return;
+    fs::create_directory(work / "mid");
+    for (const std::string& tune : options.tunes)
+        fs::create_symlink(data / "mid" / tune, work / "mid" / tune);
 }
 
 void ParseTrace(const std::string& text, ZorRun& run) {
@@ -86,14 +91,16 @@ ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
     if (!dir) return run;
     run.workDir = dir;
     const fs::path work = dir;
-    if (options.withData) LinkData(work, options.packs);
+    if (options.withData) LinkData(work, options);
     for (const auto& [name, bytes] : options.files) std::ofstream(work / name, std::ios::binary) << bytes;
     std::ofstream(work / "script.txt") << script;
 
     std::string command = "cd " + Quote(run.workDir) + " && env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
+    command += " XDG_CONFIG_HOME=" + Quote((work / "config").string());
     for (const auto& [key, value] : options.env) command += " " + key + "=" + Quote(value);
     const char* binary = std::getenv("ZOR_E2E_BINARY");
-    command += " " + Quote(binary ? binary : ZOR_BINARY) + " --replay script.txt --trace trace.txt --shots .";
+    command += " " + Quote(binary ? binary : ZOR_BINARY) + (options.realTime ? "" : " --replay script.txt") +
+               " --trace trace.txt --shots .";
     if (!options.language.empty()) command += " --lang " + Quote(options.language);
     for (const std::string& arg : options.args) command += " " + Quote(arg);
     command += " 2> stderr.txt";

@@ -25,10 +25,13 @@ struct ZorRunOptions {
     std::vector<std::string> packs;           // when given, only these packs (with their info files)
     std::map<std::string, std::string> files; // files written into the work dir before the run (name, bytes)
     std::string language = "ko";              // --lang; empty: the edition the environment chooses
+    std::vector<std::string> tunes;           // when given, mid/ holds only these of the built tunes
+    bool realTime = false;                    // no script: the real clock, --frames ends the run
 };
 
 // Runs the zor built with the tests, or the one named by the environment variable ZOR_E2E_BINARY (to see
-// which of these runs another build fails).
+// which of these runs another build fails). The settings folder is the work dir's config/ unless the
+// environment given names another XDG_CONFIG_HOME, so the player's own settings never reach a run.
 ZorRun RunZor(const std::string& script, const ZorRunOptions& options = {});
 
 // A 24-bit BMP as the game and its scripts write them, in RGB bytes top row first.

@@ -6,6 +6,7 @@
 #include "game/control/Random.h"
 #include "game/play/Globals.h"
 #include "game/play/Stage.h"
+#include "game/screens/Globals.h"
 #include "game/shell/Globals.h"
 
 namespace {
@@ -138,4 +139,55 @@ TEST_F(StageStepTest, LoseLifeBurstsAtTheVanishingSymbol) {
     EXPECT_EQ(gPlayer2Pen.lives, 0);
     EXPECT_EQ(GainLife(gPlayer2Pen), 0); // a player without lives gets none
     EXPECT_EQ(GainLife(gPlayer1Pen), 10);
+}
+
+namespace {
+struct PaceCase {
+    int stage;
+    int frames;
+    int drained; // in all, after that many frames
+};
+class RelaxedPaceTest : public StageStepTest, public ::testing::WithParamInterface<PaceCase> {
+  protected:
+    void TearDown() override { gPace = PaceState{}; }
+};
+} // namespace
+
+// Half the drain, an odd unit carried over, so that two frames take exactly one frame's drain.
+TEST_P(RelaxedPaceTest, TheGaugeRunsDownAtHalfSpeed) {
+    gPace.relaxed = 1;
+    gController.stageNumber = GetParam().stage;
+    for (int f = 0; f < GetParam().frames; ++f) StageStep();
+    EXPECT_EQ(gController.timeGauge, CGameController::kStageTimeGauge - GetParam().drained);
+    EXPECT_EQ(gPace.gameRelaxed, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, RelaxedPaceTest,
+                         ::testing::Values(PaceCase{1, 1, 5}, PaceCase{1, 2, 10}, PaceCase{20, 1, 5},
+                                           PaceCase{20, 2, 11}, PaceCase{20, 3, 16}, PaceCase{400, 3, 45}));
+
+TEST_F(RelaxedPaceTest, StageOneLastsFourThousandFrames) {
+    gPace.relaxed = 1;
+    int frames = 0;
+    while (gController.timeGauge > 0) {
+        StageStep();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 4000);
+}
+
+// The game over of a relaxed game shows its banner and leaves the ranking table as it was.
+TEST_F(RelaxedPaceTest, ARelaxedGameDoesNotEnterTheRanking) {
+    gPace.gameRelaxed = 1;
+    gRankBoard.nameEntry = 0;
+    const std::vector<uint8_t> table = EncodeRankTable(gRankBoard.table);
+    gPlayer1Pen.lives = 0;
+    gPlayer2Pen.lives = 0;
+    StageStep();
+    EXPECT_EQ(gStageBanner.state, CStageBanner::GameOverShown);
+    EXPECT_EQ(gRankBoard.nameEntry, 0);
+    EXPECT_EQ(EncodeRankTable(gRankBoard.table), table);
+    EXPECT_EQ(RankIfCounted(1000), 0);
+    EndRelaxedMark();
+    EXPECT_EQ(gPace.gameRelaxed, 0);
 }

@@ -20,6 +20,7 @@ class FakeAudioDevice : public AudioDevice {
     bool acceptSamples = true;
     std::vector<Effect> effects;
     std::vector<std::string> musicLog;
+    float musicVolume = 1;
 
     bool Open(int effectChannels) override {
         channelsAsked = effectChannels;
@@ -60,4 +61,5 @@ class FakeAudioDevice : public AudioDevice {
         return true;
     }
     void CloseMusic() override { musicLog.push_back("close"); }
+    void SetMusicVolume(float gain) override { musicVolume = gain; }
 };

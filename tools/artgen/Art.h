@@ -53,6 +53,11 @@ void Title(cairo_t*, const AssetSpec&);
 void TitleEtc(cairo_t*, const AssetSpec&);
 void Select6(cairo_t*, const AssetSpec&);
 
+// Options screen (ArtOptions.cpp)
+void Options(cairo_t*, const AssetSpec&);
+void OptionsEtc(cairo_t*, const AssetSpec&);
+void OptionsBack(cairo_t*, const AssetSpec&);
+
 // Data-pack selection (ArtPackSelect.cpp)
 void LoadBack(cairo_t*, const AssetSpec&);
 void LoadStar(cairo_t*, const AssetSpec&);

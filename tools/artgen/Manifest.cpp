@@ -1,5 +1,6 @@
 #include "tools/artgen/Manifest.h"
 
+#include "game/screens/OptionsLayout.h"
 #include "tools/artgen/Art.h"
 
 namespace {
@@ -66,6 +67,11 @@ constexpr AssetSpec kAssets[] = {
     Whole(Second, "LoadStar.bmp", Bmp8, 40, 40, true, Art::LoadStar),
     Sprites(Second, "loadArrow.bmp", Bmp24, 39, 33, 4, 40, Art::LoadArrow),
     Sprites(Second, "loadBtn.bmp", Bmp24, 189, 35, 3, 190, Art::LoadBtn),
+    Whole(Second, "Options.bmp", Bmp24, 640, 480, false, Art::Options),
+    Strip(Second, "OptionsEtc.bmp", Bmp24, OptionsLayout::kLabelWidth, OptionsLayout::kRowHeight,
+          OptionsLayout::kSettingRows, false, Art::OptionsEtc),
+    Whole(Second, "OptionsBack.bmp", Bmp24, OptionsLayout::kBack.right - OptionsLayout::kBack.left + 1,
+          OptionsLayout::kBack.bottom - OptionsLayout::kBack.top + 1, false, Art::OptionsBack),
 };
 } // namespace
 

@@ -1,0 +1,4 @@
+#include "game/settings/Globals.h"
+
+Settings gSettings;
+SettingsStore gSettingsStore;
