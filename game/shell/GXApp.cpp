@@ -67,6 +67,7 @@ constexpr int kFontWeight = 600;
 
 bool CGXFrame::LoadFrame(const PlatformServices& platform, const std::string& mapArgument) {
     gDisplay.fullScreen = 1;
+    gShell.clock = platform.clock;
     SetErrorSink(platform.messages);
     SetCodecMessageBox(platform.messages);
     gTextCache.SetRasterizer(platform.glyphs);

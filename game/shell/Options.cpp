@@ -18,7 +18,10 @@ const char* const kUsage =
     "  --trace           write one line of game state per frame\n"
     "  --shots           directory for the script's screenshots\n"
     "  --seed            seed of the random generator in a scripted run\n"
-    "  --frames          end the run after this many frames\n";
+    "  --frames          end the run after this many frames\n"
+    "  --autoplay N      find a difference every N frames by itself, and end the run when a game has gone\n"
+    "                    back to a menu (soaks of today's pack and endless play)\n"
+    "  --stop-after-stage N  with --autoplay: end the run when stage N is cleared\n";
 
 namespace {
 constexpr long kMaxWindowScale = 8;
@@ -74,6 +77,13 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
         } else if (arg == "--shots") {
             if (!value(v)) return false;
             options.shotDir = v;
+        } else if (arg == "--autoplay" || arg == "--stop-after-stage") {
+            if (!value(v)) return false;
+            if (!ParseNumber(v, 1, n) || n > 0x7FFFFFFF) {
+                error = arg + " takes a number above 0, not '" + v + "'";
+                return false;
+            }
+            (arg == "--autoplay" ? options.autoplayEvery : options.autoplayStages) = static_cast<int>(n);
         } else if (arg == "--seed" || arg == "--frames") {
             if (!value(v)) return false;
             if (!ParseNumber(v, 0, n) || n > 0x7FFFFFFF) {

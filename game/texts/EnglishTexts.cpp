@@ -96,6 +96,14 @@ constexpr TextEntry kEnglish[] = {
     {TextMapFileLoadError, "Cannot load the map %s"},
     {TextMapEntryLoadError, "Cannot find the map %s in its pack"},
     {TextSaveWriteError, "Cannot write the saved game: %s"},
+    {TextTodayPack, "Today's pack"},
+    {TextTodayLine1, "Ten new pictures every day"},
+    {TextTodayLine2, "The same ones for everyone"},
+    {TextTodayLine3, "Compare today's ranking"},
+    {TextEndlessPlay, "Endless play"},
+    {TextEndlessLine1, "Until the lives are gone"},
+    {TextEndlessLine2, "Harder stage by stage"},
+    {TextEndlessLine3, "With a ranking of its own"},
 };
 } // namespace
 

@@ -31,6 +31,14 @@ enum TextId : int {
     TextMapFileLoadError,  // "%s": the map file
     TextMapEntryLoadError, // "%s": the map's entry in its pack
     TextSaveWriteError,    // "%s": why
+    TextTodayPack,         // the selection screen's entries of made pairs: name and three lines each
+    TextTodayLine1,
+    TextTodayLine2,
+    TextTodayLine3,
+    TextEndlessPlay,
+    TextEndlessLine1,
+    TextEndlessLine2,
+    TextEndlessLine3,
     kTextCount
 };
 

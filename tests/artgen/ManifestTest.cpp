@@ -110,8 +110,8 @@ TEST(ManifestNames, EveryEntryTheGameAsksForIsListedOnce) {
         "scoreBoard.bmp", "LogoBack.pcx",  "LogoItem.bmp",  "introBack.Pcx",  "introDal1.bmp",
         "introDal2.bmp",  "endBack.pcx",   "endTV1.bmp",    "endTV2.bmp",     "BonusBk.bmp",
         "BonusFt1.bmp",   "BonusFt2.bmp",  "bonusBack.bmp"};
-    const char* const kSecond[] = {"Title03.bmp",  "select6.BMP",   "LoadBack.bmp",
-                                   "LoadStar.bmp", "loadArrow.bmp", "loadBtn.bmp"};
+    const char* const kSecond[] = {"Title03.bmp",   "select6.BMP", "LoadBack.bmp",  "LoadStar.bmp",
+                                   "loadArrow.bmp", "loadBtn.bmp", "LoadToday.bmp", "LoadEndless.bmp"};
     auto count = [](const char* name, ArchiveId archive) {
         int n = 0;
         for (const AssetSpec& a : Manifest()) n += std::string(a.name) == name && a.archive == archive;

@@ -43,7 +43,8 @@ void LinkData(const fs::path& work, const std::vector<std::string>& packs) {
     if (!fs::is_directory(data)) return;
     for (const auto& entry : fs::directory_iterator(data)) {
         const fs::path name = entry.path().filename();
-        if (name == "zor" || LeftOut(name, packs)) continue;
+        // Pairs made by a game played in the data directory would be shared by every run.
+        if (name == "zor" || name == "made-pairs" || LeftOut(name, packs)) continue;
         fs::create_symlink(entry.path(), work / name);
     }
 }

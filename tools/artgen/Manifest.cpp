@@ -66,6 +66,8 @@ constexpr AssetSpec kAssets[] = {
     Whole(Second, "LoadStar.bmp", Bmp8, 40, 40, true, Art::LoadStar),
     Sprites(Second, "loadArrow.bmp", Bmp24, 39, 33, 4, 40, Art::LoadArrow),
     Sprites(Second, "loadBtn.bmp", Bmp24, 189, 35, 3, 190, Art::LoadBtn),
+    Whole(Second, "LoadToday.bmp", Bmp24, 320, 240, false, Art::LoadToday),
+    Whole(Second, "LoadEndless.bmp", Bmp24, 320, 240, false, Art::LoadEndless),
 };
 } // namespace
 
