@@ -13,6 +13,7 @@
 #include "game/io/Pen.h"
 #include "game/play/DataPacks.h"
 #include "game/play/Globals.h"
+#include "game/play/MadeGame.h"
 #include "game/play/PlayPictures.h"
 #include "game/play/PlayScreen.h"
 #include "game/play/SavedGame.h"
@@ -89,6 +90,7 @@ void CGameController::ReloadPictures() {
                                           kGaugeWidth, kGaugeHeight);
     }
     LoadDigits(&gMainArchive, "Number.bmp");
+    if (gPairSupply) loadingPicture.LoadPcx256(&gMainArchive, "loading.pcx", 0, 0);
     Broadcast(MsgLoad);
 }
 
@@ -102,6 +104,7 @@ void CGameController::ScreenChange(int newMode) {
 }
 
 void CGameController::GoToTitle() {
+    EndMadeGame(*this);
     ScreenChange(ModeTitle);
     mode = ModeTitle;
     EndRelaxedMark();
@@ -109,6 +112,7 @@ void CGameController::GoToTitle() {
 }
 
 void CGameController::GoToPackSelect() {
+    EndMadeGame(*this);
     ScreenChange(ModePackSelect);
     mode = ModePackSelect;
     singlePack = 0;
@@ -142,7 +146,7 @@ void CGameController::SaveOptionsIfOpen() {
 // Escape leaves any screen but the title and the pause; true when the update ends here.
 bool CGameController::HandleEscape() {
     if (!gInput.KeyDown(DIK_ESCAPE)) return false;
-    if (singlePack == 1) {
+    if (BackToPackSelect()) {
         GoToPackSelect();
         PlayEffect(EffectGameOver1);
         return false;
@@ -202,6 +206,9 @@ void CGameController::UpdateMode() {
     case ModeEnding:
         Send(gEndingScene, MsgUpdate); // deliberate: the ending lasts until Escape
         break;
+    case ModeLoading:
+        UpdateLoading();
+        break;
     case ModePause:
         gLogoScene.counter = CLogoScene::kFinalStep;
         if (gInput.KeyDown(DIK_P) || gInput.KeyDown(DIK_ESCAPE)) {
@@ -216,6 +223,21 @@ void CGameController::UpdateMode() {
     }
 }
 
+bool CGameController::BackToPackSelect() const {
+    return singlePack == 1 || made.stream == int(MadeStream::Endless);
+}
+
+// The stage that waits for its made pair starts as soon as the maker has it; a pair that cannot be made at
+// all ends the game on the selection screen.
+void CGameController::UpdateLoading() {
+    if (MadeStageReady(*this, stageNumber)) {
+        StartNextStage();
+    } else if (MadeStageFailed(*this, stageNumber)) {
+        ShowError(GameTextUtf8(TextPackLoadError), PairCacheLabel(MadeKeyAt(*this, stageNumber)).c_str());
+        GoToPackSelect();
+    }
+}
+
 // A continued saved game may have left its own total; a new game always covers every pack.
 void CGameController::NewGameOrder() {
     stageTotal = packCount * kPicturesPerPack;
@@ -223,6 +245,7 @@ void CGameController::NewGameOrder() {
 }
 
 void CGameController::StartPlaying(int lives2) {
+    gRankBoard.fileName = kRankFileName;
     gPlayer1Pen.lives = kStartLives;
     gPlayer2Pen.lives = lives2;
     NewGameOrder();
@@ -239,6 +262,7 @@ void CGameController::AnswerTitle(int answer) {
         StartPlaying(kStartLives);
         break;
     case TitleContinue:
+        gRankBoard.fileName = kRankFileName;
         LoadSavedGame(); // sets the single-pack flag from the saved order
         mode = ModePlay;
         ScreenChange(ModePlay);
@@ -268,8 +292,14 @@ void CGameController::AnswerPackSelect(int answer) {
         return;
     }
     if (answer != PackOnePlayer && answer != PackTwoPlayers) return;
+    const int lives2 = answer == PackTwoPlayers ? kStartLives : 0;
+    if (gPackSelectScene.SelectedMade() != CPackSelectScene::kNoMadeEntry) {
+        StartMadeGame(*this, MadeStream(gPackSelectScene.SelectedMade()), gPackSelectScene.madeDay, lives2);
+        return;
+    }
+    gRankBoard.fileName = kRankFileName;
     gPlayer1Pen.lives = kStartLives;
-    gPlayer2Pen.lives = answer == PackTwoPlayers ? kStartLives : 0;
+    gPlayer2Pen.lives = lives2;
     stageNumber = 0;
     for (int j = 0; j < kPicturesPerPack; ++j)
         stageOrder[j] = {static_cast<uint8_t>(gPackSelectScene.selectedPack), static_cast<uint8_t>(j)};
@@ -285,7 +315,7 @@ void CGameController::UpdatePlay() {
     }
     if (gStageBanner.state != CStageBanner::Hidden) {
         if (gStageBanner.Message(MsgUpdate, 0, 0) != CStageBanner::kAnswerGameOverEnded) return;
-        if (singlePack == 1) {
+        if (BackToPackSelect()) {
             GoToPackSelect();
         } else if (stageNumber < stageTotal) {
             GoToTitle();
@@ -313,9 +343,13 @@ void CGameController::AnswerBonusBanner(int answer) {
         StartNextStage();
         break;
     case CStageBanner::ChoiceSave:
-        ++stageNumber; // the file holds the number of the next stage
-        SaveGame();
-        --stageNumber;
+        // Made pairs are not kept in a saved game, which names packs: the player's saved game stays as it
+        // was.
+        if (made.stream == MadeGameState::kNone) {
+            ++stageNumber; // the file holds the number of the next stage
+            SaveGame();
+            --stageNumber;
+        }
         PlayEffect(EffectMouseClick);
         StartNextStage();
         break;
@@ -385,6 +419,9 @@ void CGameController::Draw(int drawMode) {
     case ModeOptions:
         gOptionsScene.Message(MsgDraw, 0, 0);
         gMenuPen.Message(MsgDraw, 0, 0);
+        break;
+    case ModeLoading:
+        loadingPicture.BltCell(0, 0, 0, false, *gDisplay.lowDDBack);
         break;
     default:
         break;

@@ -8,6 +8,7 @@
 #include "game/gfx/Archive.h"
 #include "game/gfx/SpriteRegion.h"
 #include "game/gfx/Surface.h"
+#include "game/play/PairSupply.h"
 
 enum GameMode {
     ModeLogo = 0,
@@ -19,6 +20,7 @@ enum GameMode {
     ModeEnding = 6,
     ModePause = 7,
     ModeOptions = 8, // the options screen, over the title or the pause
+    ModeLoading = 9, // a made pair the next stage needs is not ready yet: the loading picture shows
 };
 
 // One stage of the order: a pack and a picture in it; 255, 255 marks an empty entry.
@@ -27,6 +29,16 @@ struct StageEntry {
     uint8_t pack = kEmpty;
     uint8_t picture = kEmpty;
     bool operator==(const StageEntry&) const = default;
+};
+
+// A game of made pairs (today's pack, endless play) and the pair taken for its next stage.
+struct MadeGameState {
+    static constexpr int kNone = -1;
+    int stream = kNone; // the MadeStream played, or kNone in a game of packs
+    int64_t day = 0;    // the day whose pairs are played
+    MadePair pair;      // sized at the first such game, then swapped with the maker's
+    bool pairTaken = false;
+    int loadingWaits = 0; // stage starts that had to wait for their pair, over the run
 };
 
 // Runs the game above the frame loop: the scene registry, the counters of a game and the mode machine.
@@ -43,6 +55,7 @@ class CGameController {
     Surface frameTop, frameLeft, frameRight, frameBottom, frameMiddle;
     Surface stagePicture; // the picture pair of the current stage, drawn at the screen origin
     Surface gaugePicture;
+    Surface loadingPicture; // shown while a made pair is not ready (only where pairs are made)
     SpriteRegion gaugeFrames[2 * kGaugeFrames]; // player 1's six, then player 2's
     std::array<std::unique_ptr<Archive>, kMaxPacks> packs;
     int packCount = 0;
@@ -56,6 +69,7 @@ class CGameController {
     int mode = ModeLogo;
     int optionsReturn = ModeTitle; // the mode the options screen goes back to
     std::string sixthWord;
+    MadeGameState made;
 
     // Scenes, pictures, data packs and the command line; mapArgument is the test map or "".
     void StartUp(const std::string& mapArgument);
@@ -86,6 +100,9 @@ class CGameController {
     void DrawPause();
     void UpdateOptions();
     void SaveOptions();
+    void UpdateLoading();
+    // After a single-pack game, today's pack or endless play, the game goes back to the selection screen.
+    bool BackToPackSelect() const;
 
   public:
     int Register(CScene& scene) { return registry.Register(scene); }

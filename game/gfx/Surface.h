@@ -43,6 +43,9 @@ class Surface {
     bool LowLoadBmp8(Archive* archive, const char* name);
     bool LowLoadBmp24(Archive* archive, const char* name);
     bool LowLoadJpeg(Archive* archive, const char* name, int cellW, int cellH);
+    // A picture of w x h top-down red-green-blue bytes (3 a pixel), one cell; the platform surface is kept
+    // when it already has that size. False for sizes beyond the surfaces' bound.
+    bool LoadPackedRgb(const uint8_t* rgb, int w, int h);
 
     // Drawing into a destination surface (the game passes *gDisplay.lowDDBack). Copies answer a
     // BltResult (game/gfx/PixelCopy.h): 0 on success; a refused copy draws nothing.

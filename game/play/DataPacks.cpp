@@ -13,6 +13,7 @@
 #include "game/gfx/Archive.h"
 #include "game/gfx/ShowError.h"
 #include "game/play/Globals.h"
+#include "game/play/MadeGame.h"
 #include "game/shell/Globals.h"
 #include "game/texts/GameTexts.h"
 
@@ -102,6 +103,11 @@ int LoadStagePictures(CGameController& controller, int s) {
         return 0;
     }
     const StageEntry entry = controller.stageOrder[s];
+    if (IsMadeEntry(entry)) {
+        if (LoadMadePair(controller)) return 1;
+        FailStage("");
+        return 0;
+    }
     return LoadPackPicture(controller, entry.pack, entry.picture);
 }
 

@@ -42,6 +42,12 @@ void CDifferenceMap::ReadRecords(const uint8_t* bytes, size_t size) {
     for (int k = 0; k < kDifferences; ++k) rects[k] = {map[k].left, map[k].top, map[k].right, map[k].bottom};
 }
 
+void CDifferenceMap::SetRecords(const MapRecords& map) {
+    Reset();
+    showAnswers = 0;
+    for (int k = 0; k < kDifferences; ++k) rects[k] = {map[k].left, map[k].top, map[k].right, map[k].bottom};
+}
+
 int CDifferenceMap::LoadMapFile(const std::string& path) {
     Reset();
     std::vector<uint8_t> bytes;

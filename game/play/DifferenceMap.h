@@ -36,6 +36,8 @@ class CDifferenceMap : public CScene {
     int LoadMapFile(const std::string& path);
     // From a pack entry; "MAP LOAD ERROR!!! %s" and 0 when the entry is missing. Clears show-answers.
     int LoadMapFromPack(const Archive& pack, std::string_view entryName);
+    // The five rectangles of a made pair. Clears show-answers, as a pack's map does.
+    void SetRecords(const MapRecords& map);
     // A click of a player pen; 1 when it finds a hidden difference.
     int HitTest(const Pen& pen);
     int Remaining() const;

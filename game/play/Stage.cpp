@@ -10,6 +10,7 @@
 #include "game/play/DataPacks.h"
 #include "game/play/Globals.h"
 #include "game/play/LifeSymbols.h"
+#include "game/play/MadeGame.h"
 #include "game/screens/Globals.h"
 
 namespace {
@@ -48,6 +49,15 @@ void ChargeOrEndAfterTimeOut() {
     else
         EndStage();
 }
+
+// The loading picture until the maker has the stage's pair; the controller starts the stage then.
+void WaitForMadePair() {
+    CGameController& c = gController;
+    if (c.mode == ModeLoading) return;
+    ++c.made.loadingWaits;
+    c.ScreenChange(ModeLoading);
+    c.mode = ModeLoading;
+}
 } // namespace
 
 int ClearDrainStep(int gauge) {
@@ -71,6 +81,10 @@ bool NextStageExists() {
 
 void StartNextStage() {
     CGameController& c = gController;
+    if (!MadeStageReady(c, c.stageNumber)) {
+        WaitForMadePair();
+        return;
+    }
     gRankBoard.nameEntry = 0;
     CaptureOld(*gDisplay.lowDDBack);
     LoadStagePictures(c, c.stageNumber);

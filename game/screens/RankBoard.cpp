@@ -99,7 +99,7 @@ void SortRankTable(std::array<RankEntry, CRankBoard::kRows>& table) {
 }
 
 void CRankBoard::RankRead() {
-    std::ifstream in(kRankFileName, std::ios::binary);
+    std::ifstream in(fileName, std::ios::binary);
     std::vector<uint8_t> bytes;
     if (in) {
         bytes.resize(kFileBytes);
@@ -113,7 +113,7 @@ void CRankBoard::RankRead() {
 
 bool CRankBoard::RankWrite() const {
     std::string error;
-    if (WriteFileAtomically(kRankFileName, EncodeRankTable(table), error)) return true;
+    if (WriteFileAtomically(fileName, EncodeRankTable(table), error)) return true;
     std::fprintf(stderr, "zor: the ranking is kept in memory only: %s\n", error.c_str());
     return false;
 }

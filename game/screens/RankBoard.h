@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "game/control/Scene.h"
@@ -32,11 +33,13 @@ class CRankBoard : public CScene {
     char typed[kTypedLimit + 1] = {};
     size_t typedLength = 0;
     Surface board;
+    // The ranking the current game enters: zor.rnk, or the one of today's pack or of endless play.
+    std::string fileName = kRankFileName;
 
-    // From zor.rnk, else the default table; sorted. Whole entries of a short file replace the default
-    // table's first rows, the rest of the default table stays.
+    // From the ranking file, else the default table; sorted. Whole entries of a short file replace the
+    // default table's first rows, the rest of the default table stays.
     void RankRead();
-    // zor.rnk whole or not at all; the table stays in memory when it cannot be written.
+    // The ranking file whole or not at all; the table stays in memory when it cannot be written.
     bool RankWrite() const;
     // 1 when the score enters the table (name entry starts), else 0.
     int RankInsert(int score);

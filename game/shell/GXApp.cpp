@@ -68,6 +68,7 @@ void OpenArchives() {
 
 bool CGXFrame::LoadFrame(const PlatformServices& platform, const std::string& mapArgument) {
     gDisplay.fullScreen = 1;
+    gShell.clock = platform.clock;
     SetErrorSink(platform.messages);
     SetCodecMessageBox(platform.messages);
     gTextCache.SetRasterizer(platform.glyphs);

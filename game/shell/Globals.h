@@ -6,12 +6,15 @@
 #include "game/gfx/Surface.h"
 #include "game/shell/GXApp.h"
 
+class Clock;
+
 struct ShellState {
     uint32_t frameCounter = 0; // 0..9999; every animation and blink follows it
     int focusLost = 0;
     int editFocus = 0;      // typing goes to the hidden edit control until the window regains focus
     int closeRequested = 0; // a close request was posted to the game window
     int pictureReloads = 0; // times the pictures were loaded again after lost surfaces (for traces)
+    Clock* clock = nullptr; // the clock the program passed in; the selection screen reads the day from it
 };
 
 constexpr uint32_t kFrameCounterWrap = 10000;

@@ -19,6 +19,9 @@ const char* const kUsage =
     "  --shots           directory for the script's screenshots\n"
     "  --seed            seed of the random generator in a scripted run\n"
     "  --frames          end the run after this many frames\n"
+    "  --autoplay N      find a difference every N frames by itself, and end the run when a game has gone\n"
+    "                    back to a menu (soaks of today's pack and endless play)\n"
+    "  --stop-after-stage N  with --autoplay: end the run when stage N is cleared\n"
     "Settings are read from $XDG_CONFIG_HOME/zor/settings.ini (~/.config/zor/settings.ini; see man zor)\n"
     "and set on the options screen (F2 on the title or the pause); the options above override them for\n"
     "one run and do not change the file.\n";
@@ -77,6 +80,13 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
         } else if (arg == "--shots") {
             if (!value(v)) return false;
             options.shotDir = v;
+        } else if (arg == "--autoplay" || arg == "--stop-after-stage") {
+            if (!value(v)) return false;
+            if (!ParseNumber(v, 1, n) || n > 0x7FFFFFFF) {
+                error = arg + " takes a number above 0, not '" + v + "'";
+                return false;
+            }
+            (arg == "--autoplay" ? options.autoplayEvery : options.autoplayStages) = static_cast<int>(n);
         } else if (arg == "--seed" || arg == "--frames") {
             if (!value(v)) return false;
             if (!ParseNumber(v, 0, n) || n > 0x7FFFFFFF) {

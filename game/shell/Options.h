@@ -14,6 +14,8 @@ struct Options {
     unsigned seed = 1;         // --seed N: the calendar time a scripted run's clock reports
     int frames = -1;           // --frames N: end after N frames
     std::string language;      // --lang ko|en; empty: chosen by the environment
+    int autoplayEvery = 0;     // --autoplay N: the game finds a difference every N frames by itself
+    int autoplayStages = 0;    // --stop-after-stage N: an autoplayed run ends when stage N is cleared
     bool help = false;
 };
 

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "game/shell/AutoPlay.h"
 #include "game/shell/MainLoop.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/ReplayScript.h"
@@ -16,6 +17,8 @@ class ScriptedRunObserver : public FrameObserver {
     ScriptedRunObserver& operator=(const ScriptedRunObserver&) = delete;
 
     bool OpenTrace(const std::string& path);
+    // Lets the game play by itself after each frame.
+    void SetAutoPlay(AutoPlay* autoPlay) { autoPlay_ = autoPlay; }
     void AfterFrame() override;
 
   private:
@@ -27,6 +30,7 @@ class ScriptedRunObserver : public FrameObserver {
     std::FILE* trace_ = nullptr;
     int frame_ = 0;
     size_t nextStep_ = 0;
+    AutoPlay* autoPlay_ = nullptr;
 };
 
 // The line of game state a trace holds for the current frame (without the frame number).

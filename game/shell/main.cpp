@@ -9,11 +9,13 @@
 #include "game/settings/Globals.h"
 #include "game/settings/SettingsStore.h"
 #include "game/shell/ApplySettings.h"
+#include "game/play/Globals.h"
 #include "game/shell/MainLoop.h"
 #include "game/shell/Options.h"
 #include "game/shell/ScriptedRun.h"
 #include "game/texts/GameTexts.h"
 #include "platform/HeapPages.h"
+#include "pairmaker/PairMaker.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlClock.h"
@@ -25,6 +27,9 @@
 #include "platform/sdl/SdlVideo.h"
 
 namespace {
+// Made pairs are kept in the game folder (the player's own when installed), beside the rankings.
+constexpr const char* kMadePairsFolder = "made-pairs";
+
 bool LoadScript(const std::string& path, ReplayScript& script, std::string& error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -117,12 +122,29 @@ int main(int argc, char** argv) {
     platform.events = scripted || options.frames >= 0 ? static_cast<EventSource*>(&replay) : &input;
 
     std::unique_ptr<ScriptedRunObserver> observer;
-    if (scripted || !options.tracePath.empty()) {
+    std::unique_ptr<AutoPlay> autoPlay;
+    if (scripted || !options.tracePath.empty() || options.autoplayEvery > 0) {
         observer = std::make_unique<ScriptedRunObserver>(script, messages, options.shotDir);
         if (!options.tracePath.empty() && !observer->OpenTrace(options.tracePath)) {
             std::fprintf(stderr, "zor: cannot write %s\n", options.tracePath.c_str());
             return 2;
         }
+        if (options.autoplayEvery > 0) {
+            autoPlay = std::make_unique<AutoPlay>(options.autoplayEvery, options.autoplayStages);
+            observer->SetAutoPlay(autoPlay.get());
+        }
     }
-    return RunGame(platform, observer.get(), options.mapPath);
+    // Today's pack and endless play: the maker's worker starts when the selection screen is first entered,
+    // and is joined when the maker goes out of scope, before the platform it outlives.
+    PairMaker maker(kMadePairsFolder);
+    gPairSupply = &maker;
+    const int status = RunGame(platform, observer.get(), options.mapPath);
+    gPairSupply = nullptr;
+    if (autoPlay) {
+        autoPlay.reset(); // its figures first
+        const PairMaker::Figures f = maker.Snapshot();
+        std::fprintf(stderr, "autoplay: pairs made=%d cached=%d failed=%d taken=%d longest_take_us=%lld\n",
+                     f.made, f.fromCache, f.failed, f.taken, static_cast<long long>(f.longestTake.count()));
+    }
+    return status;
 }

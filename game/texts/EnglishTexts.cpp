@@ -109,6 +109,14 @@ constexpr TextEntry kEnglish[] = {
     {TextOptionKeyReserved, "The game keeps that key"},
     {TextOptionKeyTaken, "The other player uses that key"},
     {TextSettingsWriteError, "Cannot write the settings: %s"},
+    {TextTodayPack, "Today's pack"},
+    {TextTodayLine1, "Ten new pictures every day"},
+    {TextTodayLine2, "The same ones for everyone"},
+    {TextTodayLine3, "Compare today's ranking"},
+    {TextEndlessPlay, "Endless play"},
+    {TextEndlessLine1, "Until the lives are gone"},
+    {TextEndlessLine2, "Harder stage by stage"},
+    {TextEndlessLine3, "With a ranking of its own"},
 };
 } // namespace
 

@@ -66,5 +66,6 @@ size_t TextByteLimit(TextId id) {
     if (id >= TextIntro && id < TextIntro + kIntroSlots) return kIntroSlotBytes;
     if (id >= TextCredits && id < TextCredits + kCreditLines) return kCreditLineBytes;
     if (id == TextPackMaker || id == TextPackNoInfo || id == TextPackEnjoy) return kPackFieldBytes;
+    if (id >= TextTodayPack && id <= TextEndlessLine3) return kPackFieldBytes;
     return kLineBytes;
 }

@@ -109,6 +109,14 @@ constexpr TextEntry kKorean[] = {
     {TextOptionKeyReserved, "게임이 쓰는 키입니다"},
     {TextOptionKeyTaken, "다른 사람이 쓰는 키입니다"},
     {TextSettingsWriteError, "설정 파일을 쓸 수 없습니다: %s"},
+    {TextTodayPack, "오늘의 팩"},
+    {TextTodayLine1, "날마다 새 그림 열 장"},
+    {TextTodayLine2, "모두에게 같은 그림"},
+    {TextTodayLine3, "오늘의 순위를 비교해 보세요"},
+    {TextEndlessPlay, "끝없이 하기"},
+    {TextEndlessLine1, "목숨이 다할 때까지"},
+    {TextEndlessLine2, "갈수록 어려워져요"},
+    {TextEndlessLine3, "순위도 따로 있어요"},
 };
 } // namespace
 

@@ -44,6 +44,14 @@ enum TextId : int {
     TextOptionKeyReserved,
     TextOptionKeyTaken,
     TextSettingsWriteError, // "%s": why
+    TextTodayPack,         // the selection screen's entries of made pairs: name and three lines each
+    TextTodayLine1,
+    TextTodayLine2,
+    TextTodayLine3,
+    TextEndlessPlay,
+    TextEndlessLine1,
+    TextEndlessLine2,
+    TextEndlessLine3,
     kTextCount
 };
 

@@ -112,7 +112,8 @@ TEST(EditionArchives, EnglishTwinsHoldTheSameEntriesAndRedrawOnlyThePicturesWith
         "gameOver2.bmp", "StageBack.bmp",  "stageReadyGo.bmp", "GameOver.bmp",   "BonusMsg.bmp",
         "BonusMDN.bmp",  "BonusStart.bmp", "TitleEtc.bmp",     "scoreBoard.bmp", "LogoBack.pcx",
         "introBack.Pcx", "endBack.pcx",    "endTV1.bmp",       "Title03.bmp",    "select6.BMP",
-        "LoadBack.bmp",  "loadBtn.bmp",    "Options.bmp",      "OptionsEtc.bmp", "OptionsBack.bmp"};
+        "LoadBack.bmp",  "loadBtn.bmp",    "Options.bmp",      "OptionsEtc.bmp", "OptionsBack.bmp",
+        "LoadToday.bmp", "LoadEndless.bmp"};
     std::set<std::string> redrawn;
     for (const char* file : {"zor.res", "zor2.res"}) {
         const auto korean = Entries(fs::path(dir) / file);

@@ -112,7 +112,7 @@ TEST(ManifestNames, EveryEntryTheGameAsksForIsListedOnce) {
         "BonusFt1.bmp",   "BonusFt2.bmp",  "bonusBack.bmp"};
     const char* const kSecond[] = {"Title03.bmp",  "select6.BMP",    "LoadBack.bmp",
                                    "LoadStar.bmp", "loadArrow.bmp",  "loadBtn.bmp",
-                                   "Options.bmp",  "OptionsEtc.bmp", "OptionsBack.bmp"};
+                                   "Options.bmp",  "OptionsEtc.bmp", "OptionsBack.bmp", "LoadToday.bmp", "LoadEndless.bmp"};
     auto count = [](const char* name, ArchiveId archive) {
         int n = 0;
         for (const AssetSpec& a : Manifest()) n += std::string(a.name) == name && a.archive == archive;

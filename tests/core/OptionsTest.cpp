@@ -22,6 +22,10 @@ TEST(Options, MapAndScriptedRunOptions) {
     EXPECT_EQ(o.tracePath, "t.txt");
     EXPECT_EQ(o.seed, 42u);
     EXPECT_EQ(o.frames, 9);
+    EXPECT_EQ(o.autoplayEvery, 0);
+    ASSERT_TRUE(Parse({"--autoplay", "3", "--stop-after-stage", "100"}, o, error)) << error;
+    EXPECT_EQ(o.autoplayEvery, 3);
+    EXPECT_EQ(o.autoplayStages, 100);
 }
 
 TEST(Options, WindowAndScaling) {
@@ -68,4 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgs{{"a.map", "b.map"}, "only one map may be given"},
                       BadArgs{{"--lang", "de"}, "--lang takes ko or en, not 'de'"},
                       BadArgs{{"--lang", "en_US"}, "--lang takes ko or en, not 'en_US'"},
-                      BadArgs{{"--lang"}, "--lang needs a value"}));
+                      BadArgs{{"--lang"}, "--lang needs a value"},
+                      BadArgs{{"--autoplay", "0"}, "--autoplay takes a number above 0, not '0'"},
+                      BadArgs{{"--stop-after-stage", "x"},
+                              "--stop-after-stage takes a number above 0, not 'x'"}));

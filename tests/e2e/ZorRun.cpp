@@ -43,7 +43,9 @@ void LinkData(const fs::path& work, const ZorRunOptions& options) {
     if (!fs::is_directory(data)) return;
     for (const auto& entry : fs::directory_iterator(data)) {
         const fs::path name = entry.path().filename();
-        if (name == "zor" || LeftOut(name, options.packs) || (name == "mid" && !options.tunes.empty()))
+        // Pairs made by a game played in the data directory would be shared by every run.
+        if (name == "zor" || name == "made-pairs" || LeftOut(name, options.packs) ||
+            (name == "mid" && !options.tunes.empty()))
             continue;
         fs::create_symlink(entry.path(), work / name);
     }

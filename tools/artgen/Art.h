@@ -63,6 +63,9 @@ void LoadBack(cairo_t*, const AssetSpec&);
 void LoadStar(cairo_t*, const AssetSpec&);
 void LoadArrow(cairo_t*, const AssetSpec&);
 void LoadBtn(cairo_t*, const AssetSpec&);
+// Cards of today's pack and endless play in the preview frame (ArtMadeCards.cpp)
+void LoadToday(cairo_t*, const AssetSpec&);
+void LoadEndless(cairo_t*, const AssetSpec&);
 
 // Loading, logo, intro and ending screens (ArtScenes.cpp, ArtTv.cpp)
 void Loading(cairo_t*, const AssetSpec&);

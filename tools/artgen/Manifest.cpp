@@ -72,6 +72,8 @@ constexpr AssetSpec kAssets[] = {
           OptionsLayout::kSettingRows, false, Art::OptionsEtc),
     Whole(Second, "OptionsBack.bmp", Bmp24, OptionsLayout::kBack.right - OptionsLayout::kBack.left + 1,
           OptionsLayout::kBack.bottom - OptionsLayout::kBack.top + 1, false, Art::OptionsBack),
+    Whole(Second, "LoadToday.bmp", Bmp24, 320, 240, false, Art::LoadToday),
+    Whole(Second, "LoadEndless.bmp", Bmp24, 320, 240, false, Art::LoadEndless),
 };
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "tools/packgen/PackBuilder.h"
 
+#include <array>
 #include <cstdio>
 
 #include "tools/common/ArchiveWriter.h"
@@ -21,16 +22,13 @@ int PictureTheme(const PackRequest& request, int index) {
     return static_cast<int>((request.seed + uint64_t(index)) % uint64_t(themes));
 }
 
-bool BuildPack(const PackRequest& request, const PairListener& listener, std::vector<uint8_t>& archive,
-               std::string& error) {
+bool BuildPackOf(std::span<const PairRequest> pairs, const PairListener& listener,
+                 std::vector<uint8_t>& archive, std::string& error) {
     ArchiveWriter writer;
-    for (int i = 0; i < pair_layout::kPicturesPerPack; ++i) {
+    for (size_t i = 0; i < pairs.size(); ++i) {
         GeneratedPair pair;
-        if (!GeneratePair(PictureTheme(request, i), request.difficulty, PictureSeed(request.seed, i), pair,
-                          error)) {
-            return false;
-        }
-        const std::string stem = PackEntryStem(i);
+        if (!GeneratePair(pairs[i].theme, pairs[i].difficulty, pairs[i].seed, pair, error)) return false;
+        const std::string stem = PackEntryStem(int(i));
         if (!writer.Add(stem + ".jpg", pair.jpeg) || !writer.Add(stem + ".map", EncodeMap(pair.map))) {
             error = writer.Error();
             return false;
@@ -39,4 +37,19 @@ bool BuildPack(const PackRequest& request, const PairListener& listener, std::ve
     }
     archive = writer.Build();
     return true;
+}
+
+bool BuildPack(const PackRequest& request, const PairListener& listener, std::vector<uint8_t>& archive,
+               std::string& error) {
+    std::array<PairRequest, pair_layout::kPicturesPerPack> pairs;
+    for (int i = 0; i < pair_layout::kPicturesPerPack; ++i)
+        pairs[i] = {PictureTheme(request, i), request.difficulty, PictureSeed(request.seed, i)};
+    return BuildPackOf(pairs, listener, archive, error);
+}
+
+bool BuildTodayPack(int64_t day, const PairListener& listener, std::vector<uint8_t>& archive,
+                    std::string& error) {
+    std::array<PairRequest, kTodayPairs> pairs;
+    for (int i = 0; i < kTodayPairs; ++i) pairs[i] = TodayPairRequest(day, i);
+    return BuildPackOf(pairs, listener, archive, error);
 }

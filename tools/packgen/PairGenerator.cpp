@@ -6,9 +6,14 @@
 #include "tools/packgen/JpegIo.h"
 #include "tools/packgen/SceneComposer.h"
 
-bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, std::string& error) {
+bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, std::string& error,
+                  std::stop_token stop) {
     std::string lastProblem = "no scene had room for five differences";
     for (int attempt = 0; attempt < kMaxTries; ++attempt) {
+        if (stop.stop_requested()) {
+            error = "stopped";
+            return false;
+        }
         const uint64_t trySeed = seed + uint64_t(attempt);
         Rng rng(trySeed);
         PairPlan plan;

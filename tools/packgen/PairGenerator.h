@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -20,4 +21,6 @@ constexpr int kMaxTries = 60;
 
 // Draws a pair of the theme and difficulty, encodes it, decodes it again and verifies it; a pair that
 // fails is drawn again from the next seed. False (with a reason) when no seed of kMaxTries passed.
-bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, std::string& error);
+// A stop requested through `stop` ends the search before the next scene, as a failure.
+bool GeneratePair(int theme, int difficulty, uint64_t seed, GeneratedPair& out, std::string& error,
+                  std::stop_token stop = {});

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
+#include "common/CivilDate.h"
 #include "game/screens/PackInfo.h"
 #include "platform/Cp949.h"
 #include "tools/packgen/DifferenceMaker.h"
@@ -31,6 +32,7 @@ constexpr double kDefaultPreviewScale = 0.5;
 
 const char kUsage[] =
     "Usage: zor_packgen [OPTIONS] -o NAME.zor\n"
+    "  or:  zor_packgen --daily YYYY-MM-DD -o NAME.zor\n"
     "  or:  zor_packgen [OPTIONS] --pair STEM\n"
     "  or:  zor_packgen --check PACK.zor...\n"
     "  or:  zor_packgen --preview OUT.png PACK.zor\n"
@@ -52,6 +54,9 @@ const char kUsage[] =
     "  -t, --theme THEME      one of the themes (see --list-themes) or \"mixed\" (default)\n"
     "  -d, --difficulty N     1 (easy) to 5 (hard), also the pack's stars; default 3\n"
     "  -s, --seed N           the same seed makes the same pack, byte for byte; default 1\n"
+    "      --daily YYYY-MM-DD the day's pack that the game plays as today's pack on that (UTC) day:\n"
+    "                         themes and difficulty follow the weekly plan (1 star on Mondays to 5 on\n"
+    "                         Sundays); -t, -d and -s do not apply\n"
     "      --maker TEXT       maker shown by the game (default \"QAN TEAM\")\n"
     "      --line TEXT        a description line, up to five (UTF-8; stored in code page 949)\n"
     "      --line-en TEXT     a line of the English info file, up to five (ASCII; default: English\n"
@@ -91,11 +96,14 @@ enum Option {
     kPhotos,
     kCrop,
     kStars,
-    kStats
+    kStats,
+    kDaily
 };
 
 struct Settings {
     std::string output, pairStem, previewPath, suggest, fromDir, photo, photosDir;
+    bool daily = false; // --daily: the pack of `day`
+    int64_t day = 0;
     bool check = false, stats = false, checkPair = false, force = false, quiet = false, writeInfo = true,
          listThemes = false, verbose = false;
     PhotoCrop crop;
@@ -165,6 +173,7 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
                                       {"crop", required_argument, nullptr, kCrop},
                                       {"stars", required_argument, nullptr, kStars},
                                       {"stats", no_argument, nullptr, kStats},
+                                      {"daily", required_argument, nullptr, kDaily},
                                       {nullptr, 0, nullptr, 0}};
     stop = true;
     opterr = 0;
@@ -262,6 +271,11 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
         case kStats:
             s.stats = true;
             break;
+        case kDaily:
+            if (!ParseIsoDate(optarg, s.day))
+                return UsageError(std::string("--daily takes a date YYYY-MM-DD, not '") + optarg + "'");
+            s.daily = true;
+            break;
         case ':':
             return UsageError(std::string("option '") + argv[optind - 1] + "' needs a value");
         default:
@@ -283,6 +297,8 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
     }
     if (packSource && s.output.empty())
         return UsageError("--from and --photos make a pack: give -o NAME.zor");
+    if (s.daily && (s.output.empty() || packSource))
+        return UsageError("--daily makes the day's pack: give -o NAME.zor and no --from or --photos");
     if (pairSource && s.pairStem.empty()) return UsageError("--photo makes a pair: give --pair STEM");
     const bool readsInputs = s.check || !s.previewPath.empty() || s.checkPair;
     if (!s.stats && readsInputs == s.inputs.empty()) {
@@ -297,6 +313,7 @@ int Parse(int argc, char** argv, Settings& s, bool& stop) {
 
 // The pack's kind in the info files' first line: Korean for NAME.dat, English for NAME.en.dat.
 std::string PackLabel(const Settings& s, bool english) {
+    if (s.daily) return (english ? "Today's pack " : "오늘의 팩 ") + FormatIsoDate(s.day);
     if (!s.fromDir.empty()) return english ? "Hand-made" : "직접 만든";
     if (!s.photosDir.empty()) return english ? "From photos" : "사진으로 만든";
     if (s.request.theme == kMixedThemes) return english ? "Mixed" : "여러 가지";
@@ -306,17 +323,21 @@ std::string PackLabel(const Settings& s, bool english) {
 
 std::vector<std::string> DefaultLines(const Settings& s, int stars, bool english) {
     const std::string difficulty = std::to_string(stars) + " / 5";
+    // Today's pack names its day in place of a theme: the field has no room for both.
+    const std::string first = s.daily   ? PackLabel(s, english)
+                              : english ? "Theme: " + PackLabel(s, true)
+                                        : PackLabel(s, false) + " 다른 그림 찾기";
     if (english)
-        return {"Theme: " + PackLabel(s, true), "Ten pictures, five spots each", "Difficulty " + difficulty,
-                "", "Have fun with the game!"};
-    return {PackLabel(s, false) + " 다른 그림 찾기", "그림 열 장, 차이 다섯 곳씩", "난이도 " + difficulty, "",
-            "즐겁게 게임을 즐기세요"};
+        return {first, "Ten pictures, five spots each", "Difficulty " + difficulty, "",
+                "Have fun with the game!"};
+    return {first, "그림 열 장, 차이 다섯 곳씩", "난이도 " + difficulty, "", "즐겁게 게임을 즐기세요"};
 }
 
 // NAME.dat with the Korean lines, or its English twin NAME.en.dat.
 bool WriteInfoFile(const Settings& s, bool english, std::string& error) {
     PackInfo info;
-    info.stars = uint8_t(s.stars ? s.stars : s.request.difficulty);
+    const int difficulty = s.daily ? PlanOfDay(s.day).difficulty : s.request.difficulty;
+    info.stars = uint8_t(s.stars ? s.stars : difficulty);
     info.maker = Utf8ToCp949(s.maker);
     const std::vector<std::string>& given = english ? s.englishLines : s.lines;
     const std::vector<std::string> lines = given.empty() ? DefaultLines(s, info.stars, english) : given;
@@ -355,6 +376,7 @@ bool BuildArchive(const Settings& s, std::vector<uint8_t>& archive, std::string&
     }
     if (!s.photosDir.empty()) return BuildPhotoPack(s.photosDir, s.crop, s.request.seed, archive, out, error);
     const auto listener = [&s](const std::string& name, const GeneratedPair& pair) { Report(s, name, pair); };
+    if (s.daily) return BuildTodayPack(s.day, listener, archive, error);
     return BuildPack(s.request, listener, archive, error);
 }
 
