@@ -25,8 +25,9 @@ function(zor_gtest name)
   if(ARG_SWEEPS)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES TEST_FILTER "-${ARG_SWEEPS}"
                          PROPERTIES ENVIRONMENT "${ARG_ENV}")
+    # The sweeps are the long cases: a high cost makes a parallel run start them first.
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES TEST_FILTER "${ARG_SWEEPS}"
-                         PROPERTIES ENVIRONMENT "${ARG_ENV}" LABELS sweep)
+                         PROPERTIES ENVIRONMENT "${ARG_ENV}" LABELS sweep COST 500)
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ENVIRONMENT "${ARG_ENV}")
   endif()
