@@ -22,13 +22,18 @@ function(zor_gtest name)
   target_compile_options(${name} PRIVATE -O0)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  # An empty ENVIRONMENT would take the next word for its value and lose the sweeps' label.
+  set(env_properties)
+  if(ARG_ENV)
+    set(env_properties ENVIRONMENT "${ARG_ENV}")
+  endif()
   if(ARG_SWEEPS)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES TEST_FILTER "-${ARG_SWEEPS}"
-                         PROPERTIES ENVIRONMENT "${ARG_ENV}")
+                         PROPERTIES ${env_properties} COST 0)
     # The sweeps are the long cases: a high cost makes a parallel run start them first.
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES TEST_FILTER "${ARG_SWEEPS}"
-                         PROPERTIES ENVIRONMENT "${ARG_ENV}" LABELS sweep COST 500)
+                         PROPERTIES ${env_properties} LABELS sweep COST 500)
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ENVIRONMENT "${ARG_ENV}")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ${env_properties} COST 0)
   endif()
 endfunction()
