@@ -35,6 +35,7 @@ if [ -f "$data/sample.map" ]; then
     end=$(cd "$work" && ZOR_END_STAMP=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$zor" --frames 1 2>/dev/null |
       sed -n 's/^end of frame 1 at \([0-9]*\) us$/\1/p')
     wholes+=($((($(date +%s%N) - start) / 1000)))
+    [ -n "$end" ] || { echo "start-up: the game printed no end-of-frame time" >&2; exit 1; }
     times+=($((end - start / 1000)))
   done
   median() { printf '%s\n' "$@" | sort -n | sed -n "$((startup_runs / 2 + 1))p"; }

@@ -117,13 +117,6 @@ cv::Mat Feathered(const cv::Mat& mask, double sigma) {
     return weights;
 }
 
-cv::Mat LabOf(const cv::Mat& picture) {
-    cv::Mat scaled, lab;
-    picture.convertTo(scaled, CV_32FC3, 1.0 / 255);
-    cv::cvtColor(scaled, lab, cv::COLOR_RGB2Lab);
-    return lab;
-}
-
 Rgb RgbOfLab(const cv::Vec3f& lab) {
     cv::Mat one(1, 1, CV_32FC3, cv::Scalar(lab[0], lab[1], lab[2])), rgb;
     cv::cvtColor(one, rgb, cv::COLOR_Lab2RGB);

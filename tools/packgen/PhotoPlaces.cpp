@@ -71,14 +71,6 @@ double SharedShare(const cv::Rect& a, const cv::Rect& b) {
     return double((a & b).area()) / std::min(a.area(), b.area());
 }
 
-// The float Lab picture (L 0..100).
-cv::Mat LabOf(const cv::Mat& picture) {
-    cv::Mat scaled, lab;
-    picture.convertTo(scaled, CV_32FC3, 1.0 / 255);
-    cv::cvtColor(scaled, lab, cv::COLOR_RGB2Lab);
-    return lab;
-}
-
 std::vector<float> SpotLevels(const cv::Mat& strength) {
     std::vector<float> levels(std::begin(kSpotStrengths), std::end(kSpotStrengths));
     std::vector<float> values(strength.begin<float>(), strength.end<float>());
@@ -90,6 +82,13 @@ std::vector<float> SpotLevels(const cv::Mat& strength) {
     return levels;
 }
 } // namespace
+
+cv::Mat LabOf(const cv::Mat& picture) {
+    cv::Mat scaled, lab;
+    picture.convertTo(scaled, CV_32FC3, 1.0 / 255);
+    cv::cvtColor(scaled, lab, cv::COLOR_RGB2Lab);
+    return lab;
+}
 
 std::vector<PhotoRegion> FindSegments(const cv::Mat& picture) {
     cv::Mat smoothed;

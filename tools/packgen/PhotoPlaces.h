@@ -25,3 +25,6 @@ std::vector<PhotoRegion> FindPlaces(const cv::Mat& picture);
 std::vector<PhotoRegion> FindSegments(const cv::Mat& picture);
 std::vector<PhotoRegion> FindDetails(const cv::Mat& picture);
 std::vector<PhotoRegion> FindCalmPlaces(const cv::Mat& picture);
+
+// The picture (8-bit RGB) in float Lab, L from 0 to 100; the place finders and the edits share it.
+cv::Mat LabOf(const cv::Mat& picture);
