@@ -23,3 +23,17 @@ class VirtualClock : public Clock {
     uint32_t now_ = 0;
     uint32_t seedTime_;
 };
+
+// Another clock's time with a calendar time of its own: a network game's guest seeds its random
+// generator (and reads its day) from the host's.
+class SeededClock : public Clock {
+  public:
+    SeededClock(Clock& inner, uint32_t calendarTime) : inner_(inner), calendarTime_(calendarTime) {}
+    uint32_t Ticks() override { return inner_.Ticks(); }
+    void Sleep(uint32_t ms) override { inner_.Sleep(ms); }
+    uint32_t CalendarTime() override { return calendarTime_; }
+
+  private:
+    Clock& inner_;
+    uint32_t calendarTime_;
+};

@@ -23,4 +23,7 @@ class EventSource {
   public:
     virtual ~EventSource() = default;
     virtual void Pump(WindowEvents& sink) = 0;
+    // Keeps the window answering while the game waits between frames (a network game's late command);
+    // what arrives meanwhile waits for the next Pump.
+    virtual void KeepAlive() {}
 };

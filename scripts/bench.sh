@@ -11,7 +11,7 @@ data=$(sed -n 's/^ZOR_TEST_DATA_DIR:PATH=//p' build/CMakeCache.txt 2>/dev/null |
 data=${data:-$PWD/build/data}
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR_BENCH=ON -DZOR_TESTS=ON -DZOR_ASSETS=OFF \
   -DZOR_TEST_DATA_DIR="$data" >/dev/null
-cmake --build "$dir" --target zor_benchmarks zor
+cmake --build "$dir" --target zor_benchmarks zor zor_udp_relay
 figures=$(mktemp)
 work=$(mktemp -d)
 trap 'rm -f "$figures"; rm -rf "$work"' EXIT
@@ -45,6 +45,13 @@ if [ -f "$data/sample.map" ]; then
     tee -a "$figures"
   echo "figure: startup_to_exit: $(awk -v us="$(median "${wholes[@]}")" 'BEGIN { printf "%.1f", us / 1000 }') ms" |
     tee -a "$figures"
+else
+  echo "no built data; skipped"
+fi
+# Network play: added latency, traffic and waits over the loopback address, directly and through the relay.
+echo "== network play"
+if [ -f "$data/zor.res" ]; then
+  scripts/net-bench.sh "$dir/game/shell/zor" "$dir/tests/e2e/zor_udp_relay" "$data" | tee -a "$figures"
 else
   echo "no built data; skipped"
 fi

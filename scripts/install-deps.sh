@@ -10,6 +10,8 @@ PACKAGES=(
   # game and platform
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg62-turbo-dev libfontconfig-dev
   fluidsynth timgm6mb-soundfont
+  # network play
+  libenet-dev
   # fonts the game and the art use (Dosis letters the English edition's pictures)
   fonts-liberation fonts-comic-neue fonts-nanum fonts-nanum-extra fonts-woowa-bm fonts-dejavu-core fonts-dosis
   # editor, and Qt's translation tools (CMake rules, lupdate, lrelease) for its English words

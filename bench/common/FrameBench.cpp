@@ -13,6 +13,7 @@
 #include "bench/common/BenchFigures.h"
 #include "bench/common/CountingAllocator.h"
 #include "game/control/Globals.h"
+#include "game/io/Globals.h"
 #include "game/play/Globals.h"
 #include "game/play/Stage.h"
 #include "game/shell/Globals.h"
@@ -42,7 +43,7 @@ using Micros = std::chrono::duration<double, std::micro>;
 double TimeFrame(void (*keepBusy)(int), int frame) {
     const auto start = std::chrono::steady_clock::now();
     keepBusy(frame);
-    gFrame.FrameUpdate();
+    gFrame.FrameUpdate(FrameCommands{{gCommandSampler.Sample(), {}}});
     gFrame.FrameDraw();
     return Micros(std::chrono::steady_clock::now() - start).count();
 }

@@ -45,6 +45,16 @@ enum TitleAnswer {
 enum PackSelectAnswer { PackOnePlayer = 4, PackTwoPlayers = 5, PackBack = 6 };
 constexpr int kLogoFinished = 0;
 constexpr int kIntroFinished = 0;
+
+// The options change this machine's settings, some of which a network game shares: they stay closed then.
+bool OptionsKeyPressed() {
+    return !gTwoSeats && gInput.KeyPressed(kOptionsKey);
+}
+
+// A network game always has two players, whichever start was chosen.
+int SecondPlayerLives(bool twoPlayersChosen) {
+    return twoPlayersChosen || gTwoSeats ? CGameController::kStartLives : 0;
+}
 } // namespace
 
 void CGameController::StartUp(const std::string& mapArgument) {
@@ -192,7 +202,7 @@ void CGameController::UpdateMode() {
     case ModeTitle:
         Send(gMenuPen, MsgUpdate);
         AnswerTitle(Send(gTitleScene, MsgUpdate));
-        if (mode == ModeTitle && gInput.KeyPressed(kOptionsKey)) OpenOptions();
+        if (mode == ModeTitle && OptionsKeyPressed()) OpenOptions();
         break;
     case ModeIntro:
         if (Send(gIntroScene, MsgUpdate) == kIntroFinished) GoToTitle();
@@ -211,10 +221,10 @@ void CGameController::UpdateMode() {
         break;
     case ModePause:
         gLogoScene.counter = CLogoScene::kFinalStep;
-        if (gInput.KeyDown(DIK_P) || gInput.KeyDown(DIK_ESCAPE)) {
+        if (AnySeatKeyDown(DIK_P) || gInput.KeyDown(DIK_ESCAPE)) {
             mode = ModePlay;
             ScreenChange(ModePlay);
-        } else if (gInput.KeyPressed(kOptionsKey)) {
+        } else if (OptionsKeyPressed()) {
             OpenOptions();
         }
         break;
@@ -256,10 +266,8 @@ void CGameController::StartPlaying(int lives2) {
 void CGameController::AnswerTitle(int answer) {
     switch (answer) {
     case TitleOnePlayer:
-        StartPlaying(0);
-        break;
     case TitleTwoPlayers:
-        StartPlaying(kStartLives);
+        StartPlaying(SecondPlayerLives(answer == TitleTwoPlayers));
         break;
     case TitleContinue:
         gRankBoard.fileName = kRankFileName;
@@ -292,8 +300,10 @@ void CGameController::AnswerPackSelect(int answer) {
         return;
     }
     if (answer != PackOnePlayer && answer != PackTwoPlayers) return;
-    const int lives2 = answer == PackTwoPlayers ? kStartLives : 0;
+    const int lives2 = SecondPlayerLives(answer == PackTwoPlayers);
     if (gPackSelectScene.SelectedMade() != CPackSelectScene::kNoMadeEntry) {
+        // Made pairs arrive when each machine's worker has them, which two machines cannot agree on.
+        if (gTwoSeats) return;
         StartMadeGame(*this, MadeStream(gPackSelectScene.SelectedMade()), gPackSelectScene.madeDay, lives2);
         return;
     }
@@ -328,7 +338,7 @@ void CGameController::UpdatePlay() {
     }
     StageStep();
     Send(gDifferenceMap, MsgUpdate);
-    if (gInput.KeyDown(DIK_P)) {
+    if (AnySeatKeyDown(DIK_P)) {
         mode = ModePause;
         ScreenChange(ModePause);
     }

@@ -12,3 +12,7 @@ int GameRand() {
     gRandState = gRandState * 214013u + 2531011u;
     return static_cast<int>((gRandState >> 16) & kRandMax);
 }
+
+uint32_t RandomState() {
+    return gRandState;
+}

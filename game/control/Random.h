@@ -6,3 +6,5 @@
 constexpr int kRandMax = 0x7FFF;
 void SeedRandom(uint32_t seed);
 int GameRand();
+// The generator's state, for the checks that two machines play the same game.
+uint32_t RandomState();

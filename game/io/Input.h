@@ -3,7 +3,8 @@
 
 #include "platform/InputDevices.h"
 
-// The snapshot of mouse and keyboard taken once per frame.
+// The snapshot of mouse and keyboard a frame's command gives (ApplyCommand), one per seat: the machine's
+// own and, in network play, the other machine's (gGuestInput).
 struct InputState {
     InputDevices* devices = nullptr;
     int mousePresent = 0;
@@ -25,5 +26,7 @@ struct InputState {
 
 // Sets up the devices; 0 when there are none (the caller shows "Direct Input Create error!!!!").
 int DICreate(InputDevices* devices);
-// Reads every present device into the global snapshot.
-void DIPoll();
+// The snapshot of player 2's own controls: the other machine's in network play, this one's otherwise.
+const InputState& Player2Input();
+// Down on either machine in network play (the pause key).
+bool AnySeatKeyDown(int dik);

@@ -24,9 +24,16 @@ PenPlacement PlacementFor(int kind) {
     }
 }
 
-// Player 1's pen follows the mouse unless the settings give it keys; the menu pen takes both.
+// Player 1's pen follows the mouse unless the settings give it keys; the menu pen takes both; player 2's
+// follows the other machine's mouse in network play.
 bool MouseDriven(int kind) {
-    return kind == PenMenu || (kind == PenPlayer1 && gPlayer1OnKeys == 0);
+    return kind == PenMenu || (kind == PenPlayer1 && gPlayer1OnKeys == 0) ||
+           (kind == PenPlayer2 && gTwoSeats);
+}
+
+// The snapshot a pen reads: the other machine's for player 2 in network play, this machine's otherwise.
+const InputState& InputOf(int kind) {
+    return kind == PenPlayer2 && gTwoSeats ? gGuestInput : gInput;
 }
 
 // The keys of a key-driven pen; null for a pen the keys do not move.
@@ -49,22 +56,25 @@ void KeepInBounds(Pen& pen) {
 }
 
 // Left wins over right and up over down.
-void MoveByKeys(Pen& pen, const PenKeys& keys) {
-    if (gInput.KeyDown(keys.left))
+void MoveByKeys(Pen& pen, const PenKeys& keys, const InputState& input) {
+    if (input.KeyDown(keys.left))
         pen.x -= gPenKeyStep;
-    else if (gInput.KeyDown(keys.right))
+    else if (input.KeyDown(keys.right))
         pen.x += gPenKeyStep;
-    if (gInput.KeyDown(keys.up))
+    if (input.KeyDown(keys.up))
         pen.y -= gPenKeyStep;
-    else if (gInput.KeyDown(keys.down))
+    else if (input.KeyDown(keys.down))
         pen.y += gPenKeyStep;
 }
 
 // A click key clicks on the first frame it is seen down after a pen that uses it saw it up. Pens that
-// share a key share its flag, as the menu pen and player 2 share SPACE's.
-int KeyClick(int dik) {
-    int& armed = dik == DIK_SPACE ? gSpaceArmed : gKeyArmed[dik & (kKeyCount - 1)];
-    if (!gInput.KeyDown(dik)) {
+// share a key share its flag, as the menu pen and player 2 share SPACE's; the other machine's keys have
+// flags of their own.
+int KeyClick(int dik, const InputState& input) {
+    int& armed = &input == &gGuestInput ? gGuestKeyArmed[dik & (kKeyCount - 1)]
+                 : dik == DIK_SPACE     ? gSpaceArmed
+                                        : gKeyArmed[dik & (kKeyCount - 1)];
+    if (!input.KeyDown(dik)) {
         armed = 1;
         return 0;
     }
@@ -95,16 +105,17 @@ void PenResetBonus(Pen& pen) {
 }
 
 int PenMove(Pen& pen) {
+    const InputState& input = InputOf(pen.kind);
     if (MouseDriven(pen.kind)) {
-        pen.x += gInput.mouseDX;
-        pen.y += gInput.mouseDY;
+        pen.x += input.mouseDX;
+        pen.y += input.mouseDY;
     }
     const PenKeys* keys = KeysOf(pen.kind);
-    if (keys) MoveByKeys(pen, *keys);
+    if (keys) MoveByKeys(pen, *keys, input);
     KeepInBounds(pen);
 
-    if (MouseDriven(pen.kind) && gInput.mouseLeft != 0 && gInput.buttonsWereUp == 1) return 1;
-    return keys ? KeyClick(keys->click) : 0;
+    if (MouseDriven(pen.kind) && input.mouseLeft != 0 && input.buttonsWereUp == 1) return 1;
+    return keys ? KeyClick(keys->click, input) : 0;
 }
 
 void PenFollowMouse(Pen& pen) {

@@ -7,6 +7,7 @@
 #include "common/AtomicFile.h"
 #include "game/control/Globals.h"
 #include "game/gfx/ShowError.h"
+#include "game/net/Globals.h"
 #include "game/play/DataPacks.h"
 #include "game/play/Stage.h"
 #include "game/screens/Globals.h"
@@ -86,8 +87,8 @@ bool DecodeSavedGame(const std::vector<uint8_t>& bytes, CGameController& control
 
 bool SaveGame() {
     std::string error;
-    if (WriteFileAtomically(kSaveFileName, EncodeSavedGame(gController, gPlayer1Pen.lives, gPlayer2Pen.lives),
-                            error))
+    if (WriteFileAtomically(PlayerFilePath(kSaveFileName),
+                            EncodeSavedGame(gController, gPlayer1Pen.lives, gPlayer2Pen.lives), error))
         return true;
     ShowError(GameTextUtf8(TextSaveWriteError), error.c_str());
     return false;
@@ -103,7 +104,7 @@ void ChooseSavedPack(int pack) {
 } // namespace
 
 void LoadSavedGame() {
-    std::ifstream in(kSaveFileName, std::ios::binary);
+    std::ifstream in(PlayerFilePath(kSaveFileName), std::ios::binary);
     std::vector<uint8_t> bytes;
     if (in) {
         bytes.resize(kSaveFileBytes);

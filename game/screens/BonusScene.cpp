@@ -118,7 +118,8 @@ void CBonusScene::PlayerStep(int player, Pen& pen) {
 
 void CBonusScene::Step() {
     if (gInput.mouseRight != 0) TurnBack(0);
-    if (gInput.KeyDown(DIK_9)) TurnBack(1);
+    // Player 2 turns cards back with 9, or with the right button of the other machine in network play.
+    if (Player2Input().KeyDown(DIK_9) || (gTwoSeats && gGuestInput.mouseRight != 0)) TurnBack(1);
     PlayerStep(0, gPlayer1Pen);
     PlayerStep(1, gPlayer2Pen);
     remaining = RemainingPairs();

@@ -11,6 +11,7 @@
 #include "game/gfx/Globals.h"
 #include "game/gfx/Text.h"
 #include "game/io/Effects.h"
+#include "game/net/Globals.h"
 #include "game/screens/TypedWords.h"
 #include "game/shell/Globals.h"
 #include "game/texts/GameTexts.h"
@@ -99,7 +100,7 @@ void SortRankTable(std::array<RankEntry, CRankBoard::kRows>& table) {
 }
 
 void CRankBoard::RankRead() {
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(PlayerFilePath(fileName), std::ios::binary);
     std::vector<uint8_t> bytes;
     if (in) {
         bytes.resize(kFileBytes);
@@ -113,7 +114,7 @@ void CRankBoard::RankRead() {
 
 bool CRankBoard::RankWrite() const {
     std::string error;
-    if (WriteFileAtomically(fileName, EncodeRankTable(table), error)) return true;
+    if (WriteFileAtomically(PlayerFilePath(fileName), EncodeRankTable(table), error)) return true;
     std::fprintf(stderr, "zor: the ranking is kept in memory only: %s\n", error.c_str());
     return false;
 }

@@ -13,7 +13,7 @@
 #include "game/gfx/ShowError.h"
 #include "game/gfx/Text.h"
 #include "game/io/Effects.h"
-#include "game/io/Input.h"
+#include "game/io/Globals.h"
 #include "game/io/SoundDevice.h"
 #include "game/shell/ApplySettings.h"
 #include "game/shell/Globals.h"
@@ -91,11 +91,16 @@ bool CGXFrame::LoadFrame(const PlatformServices& platform, const std::string& ma
     return true;
 }
 
-void CGXFrame::FrameUpdate() {
+void CGXFrame::FrameUpdate(const FrameCommands& commands) {
+    for (const PlayerCommand& command : commands.seat)
+        for (int i = 0; i < command.typedCount; ++i) gController.OnTypedChar(command.typed[i]);
+    // Either machine's window without focus stops the game on both.
+    gShell.focusLost = commands.seat[0].FocusLost() || commands.seat[1].FocusLost() ? 1 : 0;
     if (gShell.focusLost == 1 || gDisplay.ready == 0) return;
     gShell.frameCounter += 1;
     if (gShell.frameCounter >= kFrameCounterWrap) gShell.frameCounter = 0;
-    DIPoll();
+    ApplyCommand(commands.seat[0], gInput);
+    if (gTwoSeats) ApplyCommand(commands.seat[1], gGuestInput);
     gController.Update();
 }
 
@@ -109,13 +114,13 @@ void CGXFrame::FrameDraw() {
 }
 
 void CGXFrame::OnFocus(bool gained) {
-    gShell.focusLost = gained ? 0 : 1;
+    gCommandSampler.SetFocusLost(!gained);
     if (gained) gShell.editFocus = 0;
 }
 
 void CGXFrame::OnChar(uint8_t code) {
     if (gShell.editFocus) return; // the hidden edit control takes it and nothing reads it
-    gController.OnTypedChar(code);
+    gCommandSampler.OnTyped(code);
 }
 
 void CGXFrame::OnCommand(int command) {
@@ -125,7 +130,7 @@ void CGXFrame::OnCommand(int command) {
         break;
     case CmdFocusEdit:
         gShell.editFocus = 1;
-        gShell.focusLost = 0;
+        gCommandSampler.SetFocusLost(false);
         break;
     case CmdFocusGame:
         gShell.editFocus = 0;
@@ -139,9 +144,9 @@ void CGXFrame::OnClose() {
     PostClose();
 }
 
-void CGXApp::OnIdle(Clock& clock, CGXFrame& frame) {
-    pacer_.RunFrame(clock, [&frame] {
-        frame.FrameUpdate();
+void CGXApp::OnIdle(Clock& clock, CGXFrame& frame, const FrameCommands& commands) {
+    pacer_.RunFrame(clock, [&frame, &commands] {
+        frame.FrameUpdate(commands);
         frame.FrameDraw();
     });
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/io/Command.h"
 #include "game/shell/FramePacer.h"
 #include "platform/Events.h"
 #include "platform/Platform.h"
@@ -11,7 +12,8 @@ class CGXFrame : public WindowEvents {
   public:
     // The start-up sequence; false ends the program.
     bool LoadFrame(const PlatformServices& platform, const std::string& mapArgument);
-    void FrameUpdate();
+    // Runs one frame of the game on the frame's commands.
+    void FrameUpdate(const FrameCommands& commands);
     void FrameDraw();
 
     void OnFocus(bool gained) override;
@@ -27,7 +29,7 @@ void OpenArchives();
 // The application: one frame per idle call, paced by the clock.
 class CGXApp {
   public:
-    void OnIdle(Clock& clock, CGXFrame& frame);
+    void OnIdle(Clock& clock, CGXFrame& frame, const FrameCommands& commands);
 
   private:
     FramePacer pacer_;

@@ -16,8 +16,18 @@ struct Options {
     std::string language;      // --lang ko|en; empty: chosen by the environment
     int autoplayEvery = 0;     // --autoplay N: the game finds a difference every N frames by itself
     int autoplayStages = 0;    // --stop-after-stage N: an autoplayed run ends when stage N is cleared
+    int hostPort = 0;          // --host [PORT]: wait for another computer to join (0: not hosting)
+    std::string joinAddress;   // --join HOST[:PORT]: play on the game another computer hosts
+    int netDelay = 2;          // --delay N: frames a command is sent ahead in a network game
+    std::string recordPath;    // --record-commands FILE: every frame's commands, to play again
+    std::string commandsPath;  // --commands FILE: play a recorded log of commands, both players
     bool help = false;
+
+    bool Networked() const { return hostPort != 0 || !joinAddress.empty(); }
 };
+
+constexpr int kDefaultNetPort = 5029;
+constexpr int kMaxNetDelay = 16;
 
 // False with a message in error when the arguments are not understood.
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error);

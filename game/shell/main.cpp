@@ -1,22 +1,32 @@
 // The game program: sets up the SDL platform and hands it to the game.
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <thread>
 #include <vector>
 
+#include "common/AtomicFile.h"
 #include "common/Language.h"
+#include "game/io/Globals.h"
+#include "game/net/Globals.h"
+#include "game/net/Handshake.h"
+#include "game/play/Globals.h"
 #include "game/settings/Globals.h"
 #include "game/settings/SettingsStore.h"
 #include "game/shell/ApplySettings.h"
-#include "game/play/Globals.h"
+#include "game/shell/CommandLog.h"
 #include "game/shell/MainLoop.h"
+#include "game/shell/NetGame.h"
 #include "game/shell/Options.h"
 #include "game/shell/ScriptedRun.h"
 #include "game/texts/GameTexts.h"
-#include "platform/HeapPages.h"
 #include "pairmaker/PairMaker.h"
+#include "platform/HeapPages.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/enet/EnetLink.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlGlyphRasterizer.h"
@@ -68,6 +78,98 @@ void StartSettings(const Options& options) {
 } // namespace
 
 namespace {
+constexpr uint32_t kJoinTimeoutMs = 5000;
+constexpr uint32_t kRefusalLingerMs = 300; // lets the other computer read our hello before we leave
+
+// A guest plays on copies of the host's ranking and saved game, in a folder removed at the end.
+class GuestFiles {
+  public:
+    bool Create(const Hello& host, std::string& error) {
+        char pattern[] = "/tmp/zor-guest-XXXXXX";
+        if (!mkdtemp(pattern)) {
+            error = "cannot make a folder for the host's files";
+            return false;
+        }
+        dir_ = pattern;
+        return Put("zor.rnk", host.hasRanking, host.ranking, error) &&
+               Put("zor.sav", host.hasSavedGame, host.savedGame, error);
+    }
+    ~GuestFiles() {
+        std::error_code ignored;
+        if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
+    }
+    const std::string& Dir() const { return dir_; }
+
+  private:
+    bool Put(const char* name, bool present, const std::vector<uint8_t>& bytes, std::string& error) {
+        return !present || WriteFileAtomically(dir_ + "/" + name, bytes, error);
+    }
+    std::string dir_;
+};
+
+// The meeting of two computers before a network game: the link, the hellos compared, and then the
+// host's seed, settings and player files taken by both.
+struct NetMeeting {
+    std::unique_ptr<EnetLink> link;
+    int seat = 0;
+    uint32_t seed = 0;
+    GuestFiles guestFiles;
+};
+
+void Tell(MessageBox& box, const std::string& text) {
+    std::fprintf(stderr, "zor: %s\n", text.c_str());
+    box.Show("ZOR", text);
+}
+
+std::string CannotJoin(const std::string& why) {
+    char line[600];
+    std::snprintf(line, sizeof line, GameTextUtf8(TextNetCannotJoin), why.c_str());
+    return line;
+}
+
+bool Meet(const Options& options, uint32_t ownSeed, MessageBox& box, NetMeeting& meeting) {
+    std::string error;
+    meeting.seat = options.hostPort != 0 ? 0 : 1;
+    if (meeting.seat == 0) {
+        std::fprintf(stderr, "zor: waiting for the other computer to join on port %d\n", options.hostPort);
+        meeting.link = EnetLink::Host(
+            static_cast<uint16_t>(options.hostPort), [] { return true; }, error);
+    } else {
+        std::string host;
+        uint16_t port = 0;
+        if (ParseJoinAddress(options.joinAddress, host, port, error))
+            meeting.link = EnetLink::Join(host, port, kJoinTimeoutMs, error);
+    }
+    if (!meeting.link) {
+        Tell(box, CannotJoin(error));
+        return false;
+    }
+    const bool english = GameLanguage() == Language::English;
+    const Hello mine = MakeHello(".", english, ownSeed, gSettings);
+    Hello theirs;
+    if (!ExchangeHellos(*meeting.link, mine, theirs, error)) {
+        Tell(box, CannotJoin(error));
+        return false;
+    }
+    const std::string difference = HelloDifference(mine, theirs);
+    if (!difference.empty()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kRefusalLingerMs));
+        Tell(box, difference);
+        return false;
+    }
+    const Hello& host = meeting.seat == 0 ? mine : theirs;
+    ShareSettings(host, meeting.seat == 0 ? theirs : mine, gSettings);
+    meeting.seed = host.seed;
+    if (meeting.seat == 1 && !meeting.guestFiles.Create(host, error)) {
+        Tell(box, CannotJoin(error));
+        return false;
+    }
+    gPlayerFilesDir = meeting.guestFiles.Dir();
+    gTwoSeats = 1;
+    std::fprintf(stderr, "zor: playing together as player %d\n", meeting.seat + 1);
+    return true;
+}
+
 constexpr size_t kHeapReserve = size_t{48} << 20;     // what start-up and a stage use, with room to spare
 constexpr size_t kLargestHeapBlock = size_t{8} << 20; // the fade tables and every surface stay on it
 } // namespace
@@ -93,7 +195,23 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    CommandLog commandLog;
+    if (!options.commandsPath.empty() && !commandLog.Load(options.commandsPath, error)) {
+        std::fprintf(stderr, "zor: %s\n", error.c_str());
+        return 2;
+    }
+
     SdlLibrary sdl;
+    SdlMessageBox box;
+    SdlClock realClock;
+    const Settings ownSettings = gSettings;
+    NetMeeting meeting;
+    if (options.Networked() &&
+        !Meet(options, scripted ? options.seed : realClock.CalendarTime(), box, meeting))
+        return 1;
+    // A recorded log plays both players, as a network game does.
+    if (!options.commandsPath.empty()) gTwoSeats = 1;
+
     SdlVideo video;
     VideoMode mode;
     mode.windowed = gSettings[SettingFullScreen] == 0 || scripted;
@@ -105,16 +223,16 @@ int main(int argc, char** argv) {
     SdlAudio audio;
     // Static so that fontconfig is shut down also when start-up ends the process with exit().
     static SdlGlyphRasterizer glyphs;
-    SdlMessageBox box;
     RecordingMessageBox messages(box);
-    SdlClock realClock;
     VirtualClock virtualClock(options.seed);
+    Clock& runClock = scripted ? static_cast<Clock&>(virtualClock) : realClock;
+    SeededClock netClock(runClock, meeting.seed);
     const int lastFrame = options.frames >= 0 ? options.frames : script.endFrame;
     SdlReplay replay(input, video, script, lastFrame);
 
     PlatformServices platform;
     platform.presenter = haveVideo ? &video : nullptr;
-    platform.clock = scripted ? static_cast<Clock*>(&virtualClock) : &realClock;
+    platform.clock = options.Networked() ? &netClock : &runClock;
     platform.messages = &messages;
     platform.glyphs = glyphs.Ready() ? &glyphs : nullptr;
     platform.input = &input;
@@ -138,7 +256,22 @@ int main(int argc, char** argv) {
     // and is joined when the maker goes out of scope, before the platform it outlives.
     PairMaker maker(kMadePairsFolder);
     gPairSupply = &maker;
-    const int status = RunGame(platform, observer.get(), options.mapPath);
+    std::unique_ptr<NetGame> net;
+    if (meeting.link)
+        net = std::make_unique<NetGame>(*meeting.link, meeting.seat, static_cast<uint32_t>(options.netDelay),
+                                        realClock, *platform.events, ownSettings, "");
+    LogFeed logFeed(commandLog);
+    CommandLog record;
+    GameLoop loop;
+    loop.observer = observer.get();
+    loop.feed = net                             ? static_cast<CommandFeed*>(net.get())
+                : !options.commandsPath.empty() ? &logFeed
+                                                : nullptr;
+    loop.record = options.recordPath.empty() ? nullptr : &record;
+    const int status = RunGame(platform, loop, options.mapPath);
+    if (net) std::fprintf(stderr, "%s\n", net->Describe().c_str());
+    if (loop.record && !record.Save(options.recordPath, error))
+        std::fprintf(stderr, "zor: %s\n", error.c_str());
     gPairSupply = nullptr;
     if (autoPlay) {
         autoPlay.reset(); // its figures first

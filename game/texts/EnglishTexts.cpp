@@ -117,6 +117,13 @@ constexpr TextEntry kEnglish[] = {
     {TextEndlessLine1, "Until the lives are gone"},
     {TextEndlessLine2, "Harder stage by stage"},
     {TextEndlessLine3, "With a ranking of its own"},
+    {TextNetDifferentVersion, "Cannot play together: different versions: %s / %s"},
+    {TextNetDifferentEdition, "Cannot play together: different editions: %s / %s"},
+    {TextNetDifferentPacks, "Cannot play together: different packs: %s"},
+    {TextNetDifferentPictures, "Cannot play together: different pictures: %s"},
+    {TextNetCannotJoin, "Cannot play together: %s"},
+    {TextNetPeerLeft, "The other player has left the game"},
+    {TextNetDesync, "The two computers no longer play the same game; both states are in %s"},
 };
 } // namespace
 

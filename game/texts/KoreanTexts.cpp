@@ -117,6 +117,13 @@ constexpr TextEntry kKorean[] = {
     {TextEndlessLine1, "목숨이 다할 때까지"},
     {TextEndlessLine2, "갈수록 어려워져요"},
     {TextEndlessLine3, "순위도 따로 있어요"},
+    {TextNetDifferentVersion, "함께 할 수 없습니다: 버전이 다릅니다: %s / %s"},
+    {TextNetDifferentEdition, "함께 할 수 없습니다: 언어판이 다릅니다: %s / %s"},
+    {TextNetDifferentPacks, "함께 할 수 없습니다: 팩이 다릅니다: %s"},
+    {TextNetDifferentPictures, "함께 할 수 없습니다: 그림이 다릅니다: %s"},
+    {TextNetCannotJoin, "함께 할 수 없습니다: %s"},
+    {TextNetPeerLeft, "상대방이 게임을 떠났습니다"},
+    {TextNetDesync, "두 컴퓨터의 게임이 서로 달라졌습니다. 두 상태는 %s 에 있습니다"},
 };
 } // namespace
 

@@ -44,7 +44,7 @@ enum TextId : int {
     TextOptionKeyReserved,
     TextOptionKeyTaken,
     TextSettingsWriteError, // "%s": why
-    TextTodayPack,         // the selection screen's entries of made pairs: name and three lines each
+    TextTodayPack,          // the selection screen's entries of made pairs: name and three lines each
     TextTodayLine1,
     TextTodayLine2,
     TextTodayLine3,
@@ -52,6 +52,13 @@ enum TextId : int {
     TextEndlessLine1,
     TextEndlessLine2,
     TextEndlessLine3,
+    TextNetDifferentVersion,  // network play: "%s / %s", this machine's and the other's
+    TextNetDifferentEdition,  // "%s / %s"
+    TextNetDifferentPacks,    // "%s": the first pack that differs
+    TextNetDifferentPictures, // "%s": the archive that differs
+    TextNetCannotJoin,        // "%s": why
+    TextNetPeerLeft,
+    TextNetDesync, // "%s": the file with both states
     kTextCount
 };
 

@@ -32,6 +32,10 @@ void SdlInput::Pump(WindowEvents& sink) {
     while (SDL_PollEvent(&event)) Handle(event, sink);
 }
 
+void SdlInput::KeepAlive() {
+    SDL_PumpEvents();
+}
+
 void SdlInput::Handle(const SDL_Event& event, WindowEvents& sink) {
     if (pads_.Handle(event, keys_, focused_)) return;
     switch (event.type) {

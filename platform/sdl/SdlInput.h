@@ -18,6 +18,7 @@ class SdlInput : public EventSource, public InputDevices {
     explicit SdlInput(SdlVideo& video);
 
     void Pump(WindowEvents& sink) override;
+    void KeepAlive() override;
 
     bool HasMouse() override { return true; }
     bool HasKeyboard() override { return true; }

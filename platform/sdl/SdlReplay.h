@@ -19,6 +19,7 @@ class SdlReplay : public EventSource {
     SdlReplay& operator=(const SdlReplay&) = delete;
 
     void Pump(WindowEvents& sink) override;
+    void KeepAlive() override { inner_.KeepAlive(); }
 
     // The first name in the script that is not a key or pad button; empty when all are known.
     static std::string UnknownName(const ReplayScript& script);

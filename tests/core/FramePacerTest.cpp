@@ -4,6 +4,7 @@
 
 #include "game/control/Globals.h"
 #include "game/gfx/Globals.h"
+#include "game/io/Globals.h"
 #include "game/shell/FramePacer.h"
 #include "game/shell/Globals.h"
 
@@ -40,6 +41,13 @@ TEST(FramePacer, WorkLongerThanAFrameNeverSleeps) {
     EXPECT_EQ(FrameStarts(60, 3), (std::vector<uint32_t>{45, 105, 165}));
 }
 
+namespace {
+// One frame on this machine's command, as the main loop runs it.
+void RunSampledFrame() {
+    gFrame.FrameUpdate(FrameCommands{{gCommandSampler.Sample(), {}}});
+}
+} // namespace
+
 TEST(FrameUpdate, CounterWrapsAfter9999AndStandsStillWithoutFocus) {
     gShell = ShellState{};
     gDisplay.ready = 1;
@@ -47,16 +55,21 @@ TEST(FrameUpdate, CounterWrapsAfter9999AndStandsStillWithoutFocus) {
     gShell.frameCounter = 9998;
     std::vector<uint32_t> seen;
     for (int i = 0; i < 3; ++i) {
-        gFrame.FrameUpdate();
+        RunSampledFrame();
         seen.push_back(gShell.frameCounter);
     }
     EXPECT_EQ(seen, (std::vector<uint32_t>{9999, 0, 1}));
 
     gFrame.OnFocus(false);
-    gFrame.FrameUpdate();
+    RunSampledFrame();
     EXPECT_EQ(gShell.frameCounter, 1u);
     gFrame.OnFocus(true);
-    gFrame.FrameUpdate();
+    RunSampledFrame();
+    EXPECT_EQ(gShell.frameCounter, 2u);
+    // The other machine's lost focus stops this one's game too.
+    FrameCommands otherLost;
+    otherLost.seat[1].flags = PlayerCommand::kFocusLost;
+    gFrame.FrameUpdate(otherLost);
     EXPECT_EQ(gShell.frameCounter, 2u);
     gDisplay.ready = 0;
 }
@@ -65,7 +78,7 @@ TEST(FrameCommands, TabMovesTypingAwayUntilFocusReturns) {
     gShell = ShellState{};
     gFrame.OnFocus(false);
     gFrame.OnCommand(CmdFocusEdit);
-    EXPECT_EQ(gShell.focusLost, 0); // the game keeps running
+    EXPECT_FALSE(gCommandSampler.FocusLost()); // the game keeps running
     EXPECT_EQ(gShell.editFocus, 1);
     gFrame.OnFocus(false);
     gFrame.OnFocus(true);

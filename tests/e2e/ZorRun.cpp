@@ -86,18 +86,20 @@ int ZorRun::IntAt(size_t n, const std::string& key) const {
     return std::atoi(At(n, key).c_str());
 }
 
-ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
-    ZorRun run;
+ZorProcess StartZor(const std::string& script, const ZorRunOptions& options) {
+    ZorProcess process;
     char pattern[] = "/tmp/zor-e2e-XXXXXX";
     const char* dir = mkdtemp(pattern);
-    if (!dir) return run;
-    run.workDir = dir;
+    if (!dir) return process;
+    process.workDir = dir;
     const fs::path work = dir;
     if (options.withData) LinkData(work, options);
     for (const auto& [name, bytes] : options.files) std::ofstream(work / name, std::ios::binary) << bytes;
     std::ofstream(work / "script.txt") << script;
 
-    std::string command = "cd " + Quote(run.workDir) + " && env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
+    // exec: the process started is the game itself, so that a test can stop it.
+    std::string command =
+        "cd " + Quote(process.workDir) + " && exec env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy";
     command += " XDG_CONFIG_HOME=" + Quote((work / "config").string());
     for (const auto& [key, value] : options.env) command += " " + key + "=" + Quote(value);
     const char* binary = std::getenv("ZOR_E2E_BINARY");
@@ -106,11 +108,29 @@ ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
     if (!options.language.empty()) command += " --lang " + Quote(options.language);
     for (const std::string& arg : options.args) command += " " + Quote(arg);
     command += " 2> stderr.txt";
-    const int status = std::system(command.c_str());
+    process.pid = fork();
+    if (process.pid == 0) {
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return process;
+}
+
+ZorRun WaitZor(const ZorProcess& process) {
+    ZorRun run;
+    run.workDir = process.workDir;
+    if (process.pid <= 0) return run;
+    int status = 0;
+    if (waitpid(process.pid, &status, 0) != process.pid) return run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const fs::path work = process.workDir;
     run.stderrText = ReadAll(work / "stderr.txt");
     ParseTrace(ReadAll(work / "trace.txt"), run);
     return run;
+}
+
+ZorRun RunZor(const std::string& script, const ZorRunOptions& options) {
+    return WaitZor(StartZor(script, options));
 }
 
 uint32_t Picture::At(int x, int y) const {

@@ -34,6 +34,14 @@ struct ZorRunOptions {
 // environment given names another XDG_CONFIG_HOME, so the player's own settings never reach a run.
 ZorRun RunZor(const std::string& script, const ZorRunOptions& options = {});
 
+// The same run started in the background (a network game's two machines at once); WaitZor collects it.
+struct ZorProcess {
+    int pid = -1;
+    std::string workDir;
+};
+ZorProcess StartZor(const std::string& script, const ZorRunOptions& options = {});
+ZorRun WaitZor(const ZorProcess& process);
+
 // A 24-bit BMP as the game and its scripts write them, in RGB bytes top row first.
 struct Picture {
     int width = 0;

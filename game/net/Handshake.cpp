@@ -1,0 +1,106 @@
+#include "game/net/Handshake.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+#include "game/control/GameController.h"
+#include "game/play/DataPacks.h"
+#include "game/texts/GameTexts.h"
+
+namespace {
+constexpr const char* kArchiveNames[] = {"zor.res", "zor2.res"};
+constexpr const char* kEnglishArchiveDir = "en/";
+
+// The settings a hello carries, in their order there; player 2's keys last.
+constexpr SettingId kSharedIds[kSharedSettings] = {
+    SettingPenSpeed,  SettingRelaxedPace, SettingPlayer1Keys,  SettingPlayer1Left, SettingPlayer1Right,
+    SettingPlayer1Up, SettingPlayer1Down, SettingPlayer1Click, SettingPlayer2Left, SettingPlayer2Right,
+    SettingPlayer2Up, SettingPlayer2Down, SettingPlayer2Click};
+constexpr int kFirstGuestSetting = 8;
+
+std::string Formatted(TextId id, const std::string& a, const std::string& b = "") {
+    char line[512];
+    std::snprintf(line, sizeof line, GameTextUtf8(id), a.c_str(), b.c_str());
+    return line;
+}
+
+bool ReadWhole(const std::string& path, std::vector<uint8_t>& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(Hello::kMaxFileBytes + 1, 0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes.size() <= Hello::kMaxFileBytes; // a larger file is no ranking or saved game of ours
+}
+
+bool IsArchive(const std::string& name) {
+    return name.size() > 4 && name.compare(name.size() - 4, 4, ".res") == 0;
+}
+} // namespace
+
+bool HashFile(const std::string& path, uint64_t& hash) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    hash = 14695981039346656037ull;
+    char block[65536];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        for (std::streamsize i = 0; i < in.gcount(); ++i) {
+            hash ^= static_cast<uint8_t>(block[i]);
+            hash *= 1099511628211ull;
+        }
+    return true;
+}
+
+std::vector<DataEntry> HashGameData(const std::string& directory, bool english) {
+    std::vector<DataEntry> data;
+    for (const char* archive : kArchiveNames) {
+        DataEntry entry{english ? kEnglishArchiveDir + std::string(archive) : archive, 0};
+        // The English edition falls back on the Korean pictures, as the game does.
+        if (!HashFile(directory + "/" + entry.name, entry.hash)) {
+            entry.name = archive;
+            HashFile(directory + "/" + entry.name, entry.hash);
+        }
+        data.push_back(entry);
+    }
+    for (const std::string& pack : FindPackFiles(directory, CGameController::kMaxPacks)) {
+        DataEntry entry{pack, 0};
+        HashFile(directory + "/" + pack, entry.hash);
+        data.push_back(entry);
+    }
+    return data;
+}
+
+Hello MakeHello(const std::string& directory, bool english, uint32_t seed, const Settings& settings) {
+    Hello hello;
+    hello.version = ZOR_PROGRAM_VERSION;
+    hello.language = english ? "en" : "ko";
+    hello.seed = seed;
+    for (int i = 0; i < kSharedSettings; ++i) hello.settings[i] = settings[kSharedIds[i]];
+    hello.data = HashGameData(directory, english);
+    hello.hasRanking = ReadWhole(directory + "/zor.rnk", hello.ranking);
+    if (!hello.hasRanking) hello.ranking.clear();
+    hello.hasSavedGame = ReadWhole(directory + "/zor.sav", hello.savedGame);
+    if (!hello.hasSavedGame) hello.savedGame.clear();
+    return hello;
+}
+
+std::string HelloDifference(const Hello& mine, const Hello& theirs) {
+    if (mine.protocol != theirs.protocol || mine.version != theirs.version)
+        return Formatted(TextNetDifferentVersion, mine.version, theirs.version);
+    if (mine.language != theirs.language)
+        return Formatted(TextNetDifferentEdition, mine.language, theirs.language);
+    for (size_t i = 0; i < std::max(mine.data.size(), theirs.data.size()); ++i) {
+        const DataEntry* a = i < mine.data.size() ? &mine.data[i] : nullptr;
+        const DataEntry* b = i < theirs.data.size() ? &theirs.data[i] : nullptr;
+        if (a && b && *a == *b) continue;
+        const std::string& name = a ? a->name : b->name;
+        return Formatted(IsArchive(name) ? TextNetDifferentPictures : TextNetDifferentPacks, name);
+    }
+    return "";
+}
+
+void ShareSettings(const Hello& host, const Hello& guest, Settings& settings) {
+    for (int i = 0; i < kSharedSettings; ++i)
+        settings[kSharedIds[i]] = i < kFirstGuestSetting ? host.settings[i] : guest.settings[i];
+}
