@@ -58,8 +58,13 @@ PlayerCommand CommandSampler::Sample() {
         head_ = (head_ + 1) % kQueue;
         --count_;
     }
-    // A frame the window spends without focus reads no device, as the game stands still then.
-    if (!gInput.devices || focusLost_) return command;
+    // A window without focus reads no device and counts as nothing held: a network game goes on while
+    // one player is away, and that player's pen must neither move nor click.
+    if (focusLost_) {
+        command.flags |= PlayerCommand::kMouseRead | PlayerCommand::kKeysRead;
+        return command;
+    }
+    if (!gInput.devices) return command;
     if (gInput.mousePresent) ReadMouse(command);
     if (gInput.keyboardPresent) ReadKeyboard(command);
     return command;

@@ -94,8 +94,10 @@ bool CGXFrame::LoadFrame(const PlatformServices& platform, const std::string& ma
 void CGXFrame::FrameUpdate(const FrameCommands& commands) {
     for (const PlayerCommand& command : commands.seat)
         for (int i = 0; i < command.typedCount; ++i) gController.OnTypedChar(command.typed[i]);
-    // Either machine's window without focus stops the game on both.
-    gShell.focusLost = commands.seat[0].FocusLost() || commands.seat[1].FocusLost() ? 1 : 0;
+    // The game stands still while its window is in the background; a network game, while both are: one
+    // player stepping away does not stop the other, whose pen alone then moves.
+    const bool away = commands.seat[0].FocusLost() && (!gTwoSeats || commands.seat[1].FocusLost());
+    gShell.focusLost = away ? 1 : 0;
     if (gShell.focusLost == 1 || gDisplay.ready == 0) return;
     gShell.frameCounter += 1;
     if (gShell.frameCounter >= kFrameCounterWrap) gShell.frameCounter = 0;

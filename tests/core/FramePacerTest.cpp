@@ -66,11 +66,19 @@ TEST(FrameUpdate, CounterWrapsAfter9999AndStandsStillWithoutFocus) {
     gFrame.OnFocus(true);
     RunSampledFrame();
     EXPECT_EQ(gShell.frameCounter, 2u);
-    // The other machine's lost focus stops this one's game too.
-    FrameCommands otherLost;
-    otherLost.seat[1].flags = PlayerCommand::kFocusLost;
-    gFrame.FrameUpdate(otherLost);
-    EXPECT_EQ(gShell.frameCounter, 2u);
+    // A network game stands still only while both machines' windows are in the background.
+    gTwoSeats = 1;
+    FrameCommands away;
+    for (int seat : {0, 1}) {
+        away = FrameCommands{};
+        away.seat[seat].flags = PlayerCommand::kFocusLost;
+        gFrame.FrameUpdate(away);
+    }
+    EXPECT_EQ(gShell.frameCounter, 4u);
+    away.seat[0].flags = PlayerCommand::kFocusLost;
+    gFrame.FrameUpdate(away);
+    EXPECT_EQ(gShell.frameCounter, 4u);
+    gTwoSeats = 0;
     gDisplay.ready = 0;
 }
 
