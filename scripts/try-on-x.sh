@@ -5,9 +5,12 @@
 # that a 32-count mouse move moves the menu pen 32 pixels, that a quick click (press and release a few
 # milliseconds apart) on the title starts a game, that Alt+Enter goes to a window and back, and that the
 # options screen (F2 in the pause) turns full screen off and on at once and saves the settings file.
+# With --net it plays a network game instead: a host and a guest in two windows side by side on the one
+# screen, each window's mouse moving its own player's pen, seen alike in both windows.
 #
-# usage: scripts/try-on-x.sh [--wm] [--size WxH] [--out DIR] [--name NAME] [--data DIR] [-- ZOR OPTIONS]
+# usage: scripts/try-on-x.sh [--wm] [--net] [--size WxH] [--out DIR] [--name NAME] [--data DIR] [-- ZOR OPTIONS]
 #   --wm     run openbox (default: no window manager)
+#   --net    the network game (screenshots NAME-net-title.png, NAME-net-pens.png)
 #   --size   the screen (default 1280x800)
 #   --out    where the screenshots go (default /tmp), as NAME-title.png, NAME-play.png, NAME-window.png,
 #            NAME-options.png
@@ -16,10 +19,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-wm=0 size=1280x800 out=/tmp name="" data=build/data
+wm=0 net=0 size=1280x800 out=/tmp name="" data=build/data
 while [ $# -gt 0 ]; do
   case "$1" in
     --wm) wm=1 ;;
+    --net) net=1 ;;
     --size) size=$2; shift ;;
     --out) out=$2; shift ;;
     --name) name=$2; shift ;;
@@ -59,6 +63,64 @@ if [ $wm = 1 ]; then
   openbox >/dev/null 2>&1 &
   pids+=($!)
   sleep 1
+fi
+
+if [ $net = 1 ]; then
+  # Two game folders and two settings folders; the host waits on a free port and the guest joins it.
+  for side in host guest; do
+    mkdir -p "$work/$side"
+    for f in "$data"/*; do [ "$(basename "$f")" = zor ] || ln -s "$f" "$work/$side/"; done
+  done
+  port=$(python3 -c 'import socket; s=socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+  for side in host guest; do
+    role="--host $port"
+    [ $side = guest ] && role="--join 127.0.0.1:$port"
+    (cd "$work/$side" && XDG_CONFIG_HOME="$work/$side/config" SDL_AUDIODRIVER=dummy \
+      exec "$zor" $role --window --scale 1 --trace trace.txt "$@" >zor.log 2>&1) &
+    pids+=($!)
+    [ $side = host ] && sleep 0.5
+  done
+  sfield() { tail -n 1 "$work/$1/trace.txt" 2>/dev/null | grep -o " $2=[^ ]*" | cut -d= -f2; }
+  swait() { for _ in $(seq 50); do [ "$(sfield "$1" "$2")" = "$3" ] && return 0; sleep 0.1; done; return 1; }
+  swait guest mode 0 || fail "the guest did not join (see $work/guest/zor.log)"
+  windows=($(xdotool search --name "QAN GAMES"))
+  [ ${#windows[@]} = 2 ] || fail "not two game windows but ${#windows[@]}"
+  # The first window made is the host's: it left, the guest's right.
+  xdotool windowmove "${windows[0]}" 0 0
+  xdotool windowmove "${windows[1]}" 640 0
+  sleep 1
+  xdotool windowfocus --sync "${windows[0]}" 2>/dev/null || xdotool windowactivate --sync "${windows[0]}"
+  xdotool key Escape
+  swait host mode 2 || fail "Escape in the host's window did not lead to the title"
+  swait guest mode 2 || fail "the guest's window did not follow the host to the title"
+  import -window root "$out/$name-net-title.png"
+  xdotool mousemove --window "${windows[0]}" 320 240
+  sleep 0.3
+  xdotool mousemove_relative -- 0 32
+  sleep 0.5
+  [ "$(sfield host menu)" = "320,232" ] || fail "a 32-count move in the host's window put the menu pen at $(sfield host menu)"
+  xdotool click 1
+  swait host mode 4 || fail "a click on the host's first title item did not start the game"
+  swait guest mode 4 || fail "the guest's window did not start the game with the host"
+  sleep 3 # the stage banner
+  start1=$(sfield host pen1) start2=$(sfield host pen2)
+  xdotool mousemove_relative -- 60 40
+  sleep 0.8
+  [ "$(sfield host pen1)" != "$start1" ] || fail "the host's mouse did not move player 1's pen ($start1)"
+  [ "$(sfield host pen2)" = "$start2" ] || fail "the host's mouse moved player 2's pen"
+  xdotool windowfocus --sync "${windows[1]}" 2>/dev/null || xdotool windowactivate --sync "${windows[1]}"
+  xdotool mousemove --window "${windows[1]}" 320 240
+  sleep 0.5
+  xdotool mousemove_relative -- -80 60
+  sleep 0.8
+  [ "$(sfield guest pen2)" != "$start2" ] || fail "the guest's mouse did not move player 2's pen ($start2)"
+  sleep 0.5
+  [ "$(sfield host pen1),$(sfield host pen2)" = "$(sfield guest pen1),$(sfield guest pen2)" ] ||
+    fail "the windows show different pens: host $(sfield host pen1) $(sfield host pen2), guest $(sfield guest pen1) $(sfield guest pen2)"
+  import -window root "$out/$name-net-pens.png"
+  echo "try-on-x ($name): network game ok, pens $(sfield host pen1) and $(sfield host pen2);" \
+    "screenshots $out/$name-net-{title,pens}.png"
+  exit 0
 fi
 
 for f in "$data"/*; do [ "$(basename "$f")" = zor ] || ln -s "$f" "$work/"; done

@@ -302,8 +302,6 @@ void CGameController::AnswerPackSelect(int answer) {
     if (answer != PackOnePlayer && answer != PackTwoPlayers) return;
     const int lives2 = SecondPlayerLives(answer == PackTwoPlayers);
     if (gPackSelectScene.SelectedMade() != CPackSelectScene::kNoMadeEntry) {
-        // Made pairs arrive when each machine's worker has them, which two machines cannot agree on.
-        if (gTwoSeats) return;
         StartMadeGame(*this, MadeStream(gPackSelectScene.SelectedMade()), gPackSelectScene.madeDay, lives2);
         return;
     }

@@ -33,7 +33,8 @@ void CTitleScene::Draw() {
     PixelBuffer& screen = *gDisplay.lowDDBack;
     background.BltCell(0, 0, 0, false, screen);
     PutText(kVersionAt.x, kVersionAt.y, kVersionGrey, GameText(TextVersion));
-    PutText(kOptionsHintAt.x, kOptionsHintAt.y, kOptionsHintInk, GameText(TextOptionsHint));
+    // A network game keeps the options closed, so its title does not offer them.
+    if (!gTwoSeats) PutText(kOptionsHintAt.x, kOptionsHintAt.y, kOptionsHintInk, GameText(TextOptionsHint));
     if (highlighted == kNoItem) return;
     if (highlighted < kStripItems)
         highlights.BltCell(items[highlighted].left, items[highlighted].top, highlighted, false, screen);

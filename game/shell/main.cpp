@@ -255,7 +255,9 @@ int main(int argc, char** argv) {
     // Today's pack and endless play: the maker's worker starts when the selection screen is first entered,
     // and is joined when the maker goes out of scope, before the platform it outlives.
     PairMaker maker(kMadePairsFolder);
-    gPairSupply = &maker;
+    // Made pairs arrive when each machine's worker has them, which two machines cannot agree on: a network
+    // game (and a replay of one) offers no made pairs.
+    if (!gTwoSeats) gPairSupply = &maker;
     std::unique_ptr<NetGame> net;
     if (meeting.link)
         net = std::make_unique<NetGame>(*meeting.link, meeting.seat, static_cast<uint32_t>(options.netDelay),
