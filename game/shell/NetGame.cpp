@@ -10,7 +10,6 @@
 #include "game/net/Globals.h"
 #include "game/settings/Globals.h"
 #include "game/shell/ApplySettings.h"
-#include "game/shell/FramePacer.h"
 #include "game/texts/GameTexts.h"
 
 namespace {
@@ -173,17 +172,19 @@ NetGame::Figures NetGame::Snapshot() const {
     return f;
 }
 
+// The latency is also given in frames of the run's own mean length, since paced frames are not evenly spaced.
 std::string NetGame::Describe() const {
     const Figures f = Snapshot();
     const NetLink::Figures link = link_.Snapshot();
     const double seconds = std::max(1u, f.elapsedMs) / 1000.0;
+    const double latencyMs = f.frames ? double(f.latencyMsTotal) / f.frames : 0.0;
+    const double frameMs = f.frames ? double(f.elapsedMs) / f.frames : 0.0;
     char line[400];
     std::snprintf(line, sizeof line,
-                  "net: frames=%u stalls=%u longest_stall_ms=%u latency_frames=%.2f sent_bytes_per_s=%.0f "
-                  "received_bytes_per_s=%.0f refused=%u rtt_ms=%u ended=%d",
-                  f.frames, f.stalls, f.longestStallMs,
-                  f.frames ? double(f.latencyMsTotal) / f.frames / FramePacer::kFrameMs : 0.0,
-                  double(link.bytesSent) / seconds, double(link.bytesReceived) / seconds,
-                  f.refused + link.oversized, link.roundTripMs, ended_ ? 1 : 0);
+                  "net: frames=%u stalls=%u longest_stall_ms=%u latency_ms=%.1f frame_ms=%.1f latency_frames=%.2f "
+                  "sent_bytes_per_s=%.0f received_bytes_per_s=%.0f refused=%u rtt_ms=%u ended=%d",
+                  f.frames, f.stalls, f.longestStallMs, latencyMs, frameMs, frameMs > 0 ? latencyMs / frameMs : 0.0,
+                  double(link.bytesSent) / seconds, double(link.bytesReceived) / seconds, f.refused + link.oversized,
+                  link.roundTripMs, ended_ ? 1 : 0);
     return line;
 }
