@@ -16,7 +16,7 @@ class WireWriter {
         U32(static_cast<uint32_t>(v >> 32));
     }
     void Bytes(const void* bytes, size_t count) {
-        if (!Room(count)) return;
+        if (count == 0 || !Room(count)) return; // an empty vector may give a null pointer
         std::memcpy(data_ + size_, bytes, count);
         size_ += count;
     }

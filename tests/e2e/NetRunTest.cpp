@@ -18,6 +18,7 @@ using namespace e2e;
 namespace {
 constexpr int kFrames = 300;
 constexpr int kFirstMiss = 80, kMissEvery = 12; // the pen is frozen for ten frames after a miss
+constexpr double kRunLimitSeconds = 120;        // a side whose other side failed would wait for ever
 
 // A UDP port of 127.0.0.1 that was free a moment ago.
 int FreePort() {
@@ -78,8 +79,8 @@ NetPair PlayTogether(const std::string& hostScript, const std::string& guestScri
     const ZorProcess host = StartZor(hostScript, NetOptions(hostArgs, Ranking(0)));
     const ZorProcess guest = StartZor(guestScript, NetOptions(guestArgs, Ranking(100)));
     NetPair pair;
-    pair.guest = WaitZor(guest);
-    pair.host = WaitZor(host);
+    pair.guest = WaitZor(guest, kRunLimitSeconds);
+    pair.host = WaitZor(host, pair.guest.exitCode == 0 ? kRunLimitSeconds : 1);
     return pair;
 }
 
@@ -188,15 +189,18 @@ TEST(NetRun, AGuestThatIsKilledEndsTheGameOnTheHostWithAMessageWithinSixSeconds)
     hostOptions.args[3] = guestOptions.args[3] = "10000000"; // both run until the test stops them
     const ZorProcess host = StartZor(hostScript.text, hostOptions);
     const ZorProcess guest = StartZor("", guestOptions);
+    // Neither outlives a failed check.
+    struct Stop {
+        const ZorProcess& process;
+        ~Stop() { WaitZor(process, 0.01); }
+    } stopHost{host}, stopGuest{guest};
     ASSERT_TRUE(WaitForTraceLine(guest.workDir, " frame=100 ", 30.0)) << "the game did not start";
     kill(guest.pid, SIGKILL);
     const auto killed = std::chrono::steady_clock::now();
-    WaitZor(guest);
     const bool told = WaitForTraceLine(host.workDir, " message=", 10.0);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - killed).count();
     std::this_thread::sleep_for(std::chrono::milliseconds(200)); // a few frames alone after the message
-    kill(host.pid, SIGTERM);
-    const ZorRun run = WaitZor(host);
+    const ZorRun run = WaitZor(host, 0.01);
     ASSERT_TRUE(told);
     std::fprintf(stderr, "the host told of the killed guest after %.2f s\n", seconds);
     EXPECT_LT(seconds, 6.0);

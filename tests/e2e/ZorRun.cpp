@@ -1,10 +1,13 @@
 #include "tests/e2e/ZorRun.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -116,12 +119,17 @@ ZorProcess StartZor(const std::string& script, const ZorRunOptions& options) {
     return process;
 }
 
-ZorRun WaitZor(const ZorProcess& process) {
+ZorRun WaitZor(const ZorProcess& process, double timeoutSeconds) {
     ZorRun run;
     run.workDir = process.workDir;
     if (process.pid <= 0) return run;
     int status = 0;
-    if (waitpid(process.pid, &status, 0) != process.pid) return run;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+    while (timeoutSeconds > 0 && waitpid(process.pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > end) kill(process.pid, SIGKILL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (timeoutSeconds <= 0 && waitpid(process.pid, &status, 0) != process.pid) return run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     const fs::path work = process.workDir;
     run.stderrText = ReadAll(work / "stderr.txt");

@@ -40,7 +40,8 @@ struct ZorProcess {
     std::string workDir;
 };
 ZorProcess StartZor(const std::string& script, const ZorRunOptions& options = {});
-ZorRun WaitZor(const ZorProcess& process);
+// A run still going after timeoutSeconds (when above 0) is killed, and its exit code is -1.
+ZorRun WaitZor(const ZorProcess& process, double timeoutSeconds = 0);
 
 // A 24-bit BMP as the game and its scripts write them, in RGB bytes top row first.
 struct Picture {
