@@ -6,6 +6,8 @@
 
 #include "game/control/GameController.h"
 #include "game/play/DataPacks.h"
+#include "game/play/SavedGame.h"
+#include "game/screens/RankBoard.h"
 #include "game/texts/GameTexts.h"
 
 namespace {
@@ -25,13 +27,17 @@ std::string Formatted(TextId id, const std::string& a, const std::string& b = ""
     return line;
 }
 
-bool ReadWhole(const std::string& path, std::vector<uint8_t>& bytes) {
+static_assert(Hello::kMaxFileBytes >= CRankBoard::kFileBytes && Hello::kMaxFileBytes >= kSaveFileBytes);
+
+// The start of a player file, as much as a hello carries: the game reads no further into either file, so
+// a guest given this much plays on what the host reads.
+bool ReadStart(const std::string& path, std::vector<uint8_t>& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    bytes.assign(Hello::kMaxFileBytes + 1, 0);
+    bytes.assign(Hello::kMaxFileBytes, 0);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<size_t>(in.gcount()));
-    return bytes.size() <= Hello::kMaxFileBytes; // a larger file is no ranking or saved game of ours
+    return true;
 }
 
 bool IsArchive(const std::string& name) {
@@ -78,10 +84,8 @@ Hello MakeHello(const std::string& directory, bool english, uint32_t seed, const
     hello.seed = seed;
     for (int i = 0; i < kSharedSettings; ++i) hello.settings[i] = settings[kSharedIds[i]];
     hello.data = HashGameData(directory, english);
-    hello.hasRanking = ReadWhole(directory + "/zor.rnk", hello.ranking);
-    if (!hello.hasRanking) hello.ranking.clear();
-    hello.hasSavedGame = ReadWhole(directory + "/zor.sav", hello.savedGame);
-    if (!hello.hasSavedGame) hello.savedGame.clear();
+    hello.hasRanking = ReadStart(directory + "/" + kRankFileName, hello.ranking);
+    hello.hasSavedGame = ReadStart(directory + "/" + kSaveFileName, hello.savedGame);
     return hello;
 }
 

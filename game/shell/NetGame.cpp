@@ -49,6 +49,7 @@ void NetGame::Exchange(const PlayerCommand& local, FrameCommands& out) {
         out = FrameCommands{{local, {}}};
         return;
     }
+    if (figures_.frames == 0) startMs_ = lastHeardMs_ = clock_.Ticks(); // the figures start with the game
     if (lockstep_.WantsLocal()) {
         sampledMs_[(lockstep_.Frame() + lockstep_.Delay()) % Lockstep::kWindow] = clock_.Ticks();
         lockstep_.SubmitLocal(local);
@@ -76,7 +77,11 @@ void NetGame::Exchange(const PlayerCommand& local, FrameCommands& out) {
         ++figures_.stalls;
         figures_.longestStallMs = std::max(figures_.longestStallMs, now - waitStart);
     }
-    figures_.latencyMsTotal += now - sampledMs_[lockstep_.Frame() % Lockstep::kWindow];
+    // The first frames' commands were no one's: they count no latency.
+    if (lockstep_.Frame() >= lockstep_.Delay()) {
+        figures_.latencyMsTotal += now - sampledMs_[lockstep_.Frame() % Lockstep::kWindow];
+        ++figures_.sampledFrames;
+    }
     ++figures_.frames;
     lockstep_.Take(out);
 }
@@ -177,14 +182,15 @@ std::string NetGame::Describe() const {
     const Figures f = Snapshot();
     const NetLink::Figures link = link_.Snapshot();
     const double seconds = std::max(1u, f.elapsedMs) / 1000.0;
-    const double latencyMs = f.frames ? double(f.latencyMsTotal) / f.frames : 0.0;
+    const double latencyMs = f.sampledFrames ? double(f.latencyMsTotal) / f.sampledFrames : 0.0;
     const double frameMs = f.frames ? double(f.elapsedMs) / f.frames : 0.0;
     char line[400];
-    std::snprintf(line, sizeof line,
-                  "net: frames=%u stalls=%u longest_stall_ms=%u latency_ms=%.1f frame_ms=%.1f latency_frames=%.2f "
-                  "sent_bytes_per_s=%.0f received_bytes_per_s=%.0f refused=%u rtt_ms=%u ended=%d",
-                  f.frames, f.stalls, f.longestStallMs, latencyMs, frameMs, frameMs > 0 ? latencyMs / frameMs : 0.0,
-                  double(link.bytesSent) / seconds, double(link.bytesReceived) / seconds, f.refused + link.oversized,
-                  link.roundTripMs, ended_ ? 1 : 0);
+    std::snprintf(
+        line, sizeof line,
+        "net: frames=%u stalls=%u longest_stall_ms=%u latency_ms=%.1f frame_ms=%.1f latency_frames=%.2f "
+        "sent_bytes_per_s=%.0f received_bytes_per_s=%.0f refused=%u rtt_ms=%u ended=%d",
+        f.frames, f.stalls, f.longestStallMs, latencyMs, frameMs, frameMs > 0 ? latencyMs / frameMs : 0.0,
+        double(link.bytesSent) / seconds, double(link.bytesReceived) / seconds, f.refused + link.oversized,
+        link.roundTripMs, ended_ ? 1 : 0);
     return line;
 }

@@ -28,6 +28,7 @@ class NetGame : public CommandFeed {
         uint32_t stalls = 0; // frames that had to wait for the other machine
         uint32_t longestStallMs = 0;
         uint64_t latencyMsTotal = 0; // from a command's sampling to its frame's start, summed over frames
+        uint32_t sampledFrames = 0;  // the frames that ran on sampled commands (all but the first `delay`)
         uint32_t refused = 0;        // packets that were not understood or not believed
         uint32_t elapsedMs = 0;
     };

@@ -14,6 +14,8 @@
 #include "game/net/Globals.h"
 #include "game/net/Handshake.h"
 #include "game/play/Globals.h"
+#include "game/play/SavedGame.h"
+#include "game/screens/RankBoard.h"
 #include "game/settings/Globals.h"
 #include "game/settings/SettingsStore.h"
 #include "game/shell/ApplySettings.h"
@@ -91,8 +93,8 @@ class GuestFiles {
             return false;
         }
         dir_ = pattern;
-        return Put("zor.rnk", host.hasRanking, host.ranking, error) &&
-               Put("zor.sav", host.hasSavedGame, host.savedGame, error);
+        return Put(kRankFileName, host.hasRanking, host.ranking, error) &&
+               Put(kSaveFileName, host.hasSavedGame, host.savedGame, error);
     }
     ~GuestFiles() {
         std::error_code ignored;

@@ -208,3 +208,21 @@ TEST(NetRun, AGuestThatIsKilledEndsTheGameOnTheHostWithAMessageWithinSixSeconds)
     EXPECT_EQ(run.messages[0], "상대방이 게임을 떠났습니다");
     EXPECT_EQ(run.IntAt(run.frames.size() - 1, "mode"), kModeTitle);
 }
+
+TEST(NetRun, MachinesWithDifferentPacksAreRefusedOnBothWithWhatDiffers) {
+    const std::string port = std::to_string(FreePort());
+    ZorRunOptions hostOptions = NetOptions({"--host", port}, Ranking(0));
+    ZorRunOptions guestOptions = NetOptions({"--join", "127.0.0.1:" + port}, Ranking(0));
+    hostOptions.language = guestOptions.language = "en";
+    guestOptions.packs = {"01_park.zor", "02_farm.zor"}; // the host has every pack
+    const ZorProcess host = StartZor("", hostOptions);
+    const ZorRun guest = WaitZor(StartZor("", guestOptions), kRunLimitSeconds);
+    const ZorRun run = WaitZor(host, kRunLimitSeconds);
+    for (const ZorRun* side : {&run, &guest}) {
+        EXPECT_EQ(side->exitCode, 1);
+        EXPECT_NE(side->stderrText.find("Cannot play together: different packs: 03_seaside.zor"),
+                  std::string::npos)
+            << side->stderrText;
+        EXPECT_TRUE(side->frames.empty()); // no game was started
+    }
+}
