@@ -6,11 +6,12 @@
 # milliseconds apart) on the title starts a game, that Alt+Enter goes to a window and back, and that the
 # options screen (F2 in the pause) turns full screen off and on at once and saves the settings file.
 # With --net it plays a network game instead: a host and a guest in two windows side by side on the one
-# screen, each window's mouse moving its own player's pen, seen alike in both windows.
+# screen, each window's mouse moving its own player's pen, seen alike in both windows; then the guest quits
+# and the host's title says so.
 #
 # usage: scripts/try-on-x.sh [--wm] [--net] [--size WxH] [--out DIR] [--name NAME] [--data DIR] [-- ZOR OPTIONS]
 #   --wm     run openbox (default: no window manager)
-#   --net    the network game (screenshots NAME-net-title.png, NAME-net-pens.png)
+#   --net    the network game (screenshots NAME-net-title.png, NAME-net-pens.png, NAME-net-left.png)
 #   --size   the screen (default 1280x800)
 #   --out    where the screenshots go (default /tmp), as NAME-title.png, NAME-play.png, NAME-window.png,
 #            NAME-options.png
@@ -78,14 +79,16 @@ if [ $net = 1 ]; then
     (cd "$work/$side" && XDG_CONFIG_HOME="$work/$side/config" SDL_AUDIODRIVER=dummy \
       exec "$zor" $role --window --scale 1 --trace trace.txt "$@" >zor.log 2>&1) &
     pids+=($!)
+    eval "${side}_pid=$!"
     [ $side = host ] && sleep 0.5
   done
   sfield() { tail -n 1 "$work/$1/trace.txt" 2>/dev/null | grep -o " $2=[^ ]*" | cut -d= -f2; }
   swait() { for _ in $(seq 50); do [ "$(sfield "$1" "$2")" = "$3" ] && return 0; sleep 0.1; done; return 1; }
   swait guest mode 0 || fail "the guest did not join (see $work/guest/zor.log)"
-  windows=($(xdotool search --name "QAN GAMES"))
-  [ ${#windows[@]} = 2 ] || fail "not two game windows but ${#windows[@]}"
-  # The first window made is the host's: it left, the guest's right.
+  # Each game's window by its process: the host's left, the guest's right.
+  windows=("$(xdotool search --all --pid "$host_pid" --name "QAN GAMES" | tail -1)"
+    "$(xdotool search --all --pid "$guest_pid" --name "QAN GAMES" | tail -1)")
+  [ -n "${windows[0]}" ] && [ -n "${windows[1]}" ] || fail "not two game windows: ${windows[*]}"
   xdotool windowmove "${windows[0]}" 0 0
   xdotool windowmove "${windows[1]}" 640 0
   sleep 1
@@ -118,8 +121,14 @@ if [ $net = 1 ]; then
   [ "$(sfield host pen1),$(sfield host pen2)" = "$(sfield guest pen1),$(sfield guest pen2)" ] ||
     fail "the windows show different pens: host $(sfield host pen1) $(sfield host pen2), guest $(sfield guest pen1) $(sfield guest pen2)"
   import -window root "$out/$name-net-pens.png"
+  # The guest quits: the host says so along its title's bottom and plays on alone.
+  xdotool key ctrl+q
+  swait host mode 2 || fail "the host did not go back to the title when the guest quit"
+  [ "$(sfield host notice)" -gt 0 ] || fail "the host's title gives no notice of the guest's leaving"
+  sleep 0.5
+  import -window root "$out/$name-net-left.png"
   echo "try-on-x ($name): network game ok, pens $(sfield host pen1) and $(sfield host pen2);" \
-    "screenshots $out/$name-net-{title,pens}.png"
+    "screenshots $out/$name-net-{title,pens,left}.png"
   exit 0
 fi
 

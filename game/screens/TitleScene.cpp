@@ -20,6 +20,8 @@ constexpr Point kVersionAt{425, 195};
 constexpr uint32_t kVersionGrey = 0x00646464;    // RGB(100, 100, 100)
 constexpr Point kOptionsHintAt{540, 456};        // the bottom right corner, away from the menu
 constexpr uint32_t kOptionsHintInk = 0x00422D2B; // the art's dark ink
+constexpr Point kNoticeAt{12, 456};              // the bottom left corner, away from the menu and the hint
+constexpr uint32_t kNoticeInk = 0x001818A0;      // RGB(160, 24, 24), a deep red
 } // namespace
 
 void CTitleScene::Load() {
@@ -35,6 +37,7 @@ void CTitleScene::Draw() {
     PutText(kVersionAt.x, kVersionAt.y, kVersionGrey, GameText(TextVersion));
     // A network game keeps the options closed, so its title does not offer them.
     if (!gTwoSeats) PutText(kOptionsHintAt.x, kOptionsHintAt.y, kOptionsHintInk, GameText(TextOptionsHint));
+    if (noticeFrames > 0) PutText(kNoticeAt.x, kNoticeAt.y, kNoticeInk, notice.c_str());
     if (highlighted == kNoItem) return;
     if (highlighted < kStripItems)
         highlights.BltCell(items[highlighted].left, items[highlighted].top, highlighted, false, screen);
@@ -42,7 +45,13 @@ void CTitleScene::Draw() {
         lastHighlight.BltCell(items[highlighted].left, items[highlighted].top, 0, false, screen);
 }
 
+void CTitleScene::ShowNotice(std::string cp949) {
+    notice = std::move(cp949);
+    noticeFrames = kNoticeFrames;
+}
+
 int CTitleScene::Update() {
+    if (noticeFrames > 0) --noticeFrames;
     const Point tip = gMenuPen.Tip();
     for (int i = 0; i < kItems; ++i) {
         if (!PointInRect(items[i], tip)) continue;

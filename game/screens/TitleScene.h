@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "game/control/Scene.h"
 #include "game/gfx/Rect.h"
 #include "game/gfx/Surface.h"
@@ -10,11 +12,17 @@ class CTitleScene : public CScene {
     static constexpr int kItems = 6;
     static constexpr int kNoItem = -1;
 
+    static constexpr int kNoticeFrames = 400; // about ten seconds
+
     Rect items[kItems] = {};
     int highlighted = kNoItem;
     Surface background, highlights, lastHighlight;
+    std::string notice; // code page 949; shown along the bottom while noticeFrames last
+    int noticeFrames = 0;
 
     int Message(int msg, int a, int b) override;
+    // A line the title shows for a while without stopping the game (why a network game ended).
+    void ShowNotice(std::string cp949);
 
   private:
     void Load();

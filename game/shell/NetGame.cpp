@@ -5,9 +5,9 @@
 
 #include "common/AtomicFile.h"
 #include "game/control/Globals.h"
-#include "game/gfx/ShowError.h"
 #include "game/io/Globals.h"
 #include "game/net/Globals.h"
+#include "game/screens/Globals.h"
 #include "game/settings/Globals.h"
 #include "game/shell/ApplySettings.h"
 #include "game/texts/GameTexts.h"
@@ -61,7 +61,7 @@ void NetGame::Exchange(const PlayerCommand& local, FrameCommands& out) {
     while (!ended_ && !lockstep_.Ready()) {
         waited = true;
         if (clock_.Ticks() - lastHeardMs_ > kSilenceMs) {
-            End(GameTextUtf8(TextNetPeerLeft));
+            End(TextNetPeerLeft);
             break;
         }
         events_.KeepAlive();
@@ -107,7 +107,7 @@ void NetGame::SendCommands() {
 void NetGame::Poll(uint32_t waitMs) {
     for (long got; !ended_ && (got = link_.Receive(buffer_, sizeof buffer_, waitMs)) != 0; waitMs = 0) {
         if (got == NetLink::kGone) {
-            End(GameTextUtf8(TextNetPeerLeft));
+            End(TextNetPeerLeft);
             return;
         }
         Dispatch(got);
@@ -155,18 +155,27 @@ void NetGame::ReportMismatch() {
     if (!WriteFileAtomically(reportPath, std::vector<uint8_t>(text.begin(), text.end()), error))
         std::fprintf(stderr, "zor: %s\n", error.c_str());
     std::fprintf(stderr, "zor: the network game's states differ at frame %u:\n%s", frame, text.c_str());
-    char message[600];
-    std::snprintf(message, sizeof message, GameTextUtf8(TextNetDesync), reportPath.c_str());
-    End(message);
+    End(TextNetDesync, reportPath);
 }
 
-void NetGame::End(const std::string& message) {
+namespace {
+std::string Formatted(const char* format, const std::string& detail) {
+    char line[600];
+    std::snprintf(line, sizeof line, format, detail.c_str());
+    return line;
+}
+} // namespace
+
+// The reason goes to standard error and along the title's bottom, where the game goes on: a message box
+// would stop it, and the platform's boxes cannot draw Hangul.
+void NetGame::End(TextId reason, const std::string& detail) {
     ended_ = true;
     gTwoSeats = 0;
     gPlayerFilesDir.clear();
     gSettings = ownSettings_;
     ApplyPlaySettings();
-    ShowError("%s", message.c_str());
+    std::fprintf(stderr, "zor: %s\n", Formatted(GameTextUtf8(reason), detail).c_str());
+    gTitleScene.ShowNotice(Formatted(GameText(reason), detail));
     gController.GoToTitle();
 }
 

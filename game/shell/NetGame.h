@@ -7,6 +7,7 @@
 #include "game/net/StateCheck.h"
 #include "game/settings/Settings.h"
 #include "game/shell/CommandFeed.h"
+#include "game/texts/TextId.h"
 #include "platform/Clock.h"
 #include "platform/Events.h"
 #include "platform/NetLink.h"
@@ -54,7 +55,8 @@ class NetGame : public CommandFeed {
     // One packet of `size` bytes in the buffer.
     void Dispatch(long size);
     void ReportMismatch();
-    void End(const std::string& message);
+    // detail fills the reason's "%s", if it has one.
+    void End(TextId reason, const std::string& detail = "");
 
     NetLink& link_;
     Lockstep lockstep_;

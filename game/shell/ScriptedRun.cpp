@@ -36,7 +36,7 @@ std::string DescribeGameState() {
         "counter=%u focus=%d mode=%d gauge=%d stage=%d p1=%d p2=%d menu=%d,%d pen1=%d,%d pen2=%d,%d "
         "left=%d banner=%d entry=%d,%d logo=%d title=%d intro=%d music=%s pairs=%d cards=%s naming=%d "
         "skip=%d answers=%d pack=%d single=%d total=%d reloads=%d tv=%d,%d,%d hangul=%llu options=%d,%d "
-        "settings=%s made=%d waits=%d",
+        "settings=%s made=%d waits=%d notice=%d",
         gShell.frameCounter, gShell.focusLost ? 0 : 1, gController.mode, gController.timeGauge,
         gController.stageNumber, gPlayer1Pen.lives, gPlayer2Pen.lives, gMenuPen.x, gMenuPen.y, gPlayer1Pen.x,
         gPlayer1Pen.y, gPlayer2Pen.x, gPlayer2Pen.y, gDifferenceMap.Remaining(), gStageBanner.state,
@@ -46,7 +46,8 @@ std::string DescribeGameState() {
         gPackSelectScene.selectedPack, gController.singlePack, gController.stageTotal, gShell.pictureReloads,
         gEndingScene.tv.phase, gEndingScene.tv.strip, gEndingScene.tv.cell,
         static_cast<unsigned long long>(gHangulGlyphsDrawn), gOptionsScene.selected, gOptionsScene.capturing,
-        DescribeSettings().c_str(), gController.made.stream, gController.made.loadingWaits);
+        DescribeSettings().c_str(), gController.made.stream, gController.made.loadingWaits,
+        gTitleScene.noticeFrames);
     return line;
 }
 

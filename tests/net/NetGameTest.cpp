@@ -7,6 +7,7 @@
 
 #include "game/control/Globals.h"
 #include "game/io/Globals.h"
+#include "game/screens/Globals.h"
 #include "game/settings/Globals.h"
 #include "game/shell/NetGame.h"
 #include "tests/support/TestFiles.h"
@@ -95,7 +96,9 @@ TEST_F(NetGameTest, StatesThatDisagreeEndTheGameOnBothAndAreWrittenForTheReport)
     Run(80, 32);
     ASSERT_TRUE(host.Ended());
     ASSERT_TRUE(guest.Ended());
-    EXPECT_EQ(gTwoSeats, 0); // this machine plays alone from the title
+    EXPECT_EQ(gTwoSeats, 0); // this machine plays alone from the title, which tells why
+    EXPECT_EQ(gTitleScene.noticeFrames, CTitleScene::kNoticeFrames);
+    EXPECT_NE(gTitleScene.notice.find("zor-desync-32.txt"), std::string::npos);
     std::ifstream in(dir.Path("zor-desync-32.txt"));
     std::string mine, theirs;
     std::getline(in, mine);
