@@ -163,12 +163,13 @@ TEST(NetRun, TwoMachinesPlayOneGameFrameForFrameAndALocalReplayOfItsCommandsAgre
 TEST(NetRun, ALossyDelayingRelayCostsNoDesyncAndNoStallOverTheLimit) {
     const std::string port = std::to_string(FreePort());
     RelayRun relay("--listen 0 --to 127.0.0.1:" + port +
-                   " --loss 0.1 --delay-ms 50 --jitter-ms 30 --seed 7 --stats relay-stats.txt");
+                   " --loss 0.1 --delay-ms 100 --jitter-ms 30 --seed 7 --stats relay-stats.txt");
     const unsigned relayPort = relay.Port();
     ASSERT_GT(relayPort, 0u);
-    // 50 ms each way and jitter: a round trip of 100 to 160 ms, which a delay of 6 frames covers.
-    const NetPair pair = PlayTogether(HostScript(), GuestScript(), {"--host", port, "--delay", "6"},
-                                      {"--join", "127.0.0.1:" + std::to_string(relayPort), "--delay", "6"});
+    // 100 ms each way and jitter that reorders: a round trip of 200 to 260 ms. The scripted clock runs
+    // frames as fast as the commands come, so a longer delay only makes the run shorter.
+    const NetPair pair = PlayTogether(HostScript(), GuestScript(), {"--host", port, "--delay", "8"},
+                                      {"--join", "127.0.0.1:" + std::to_string(relayPort), "--delay", "8"});
     ASSERT_EQ(pair.host.exitCode, 0) << pair.host.stderrText;
     ASSERT_EQ(pair.guest.exitCode, 0) << pair.guest.stderrText;
     ExpectGameOverAndRanking(pair.host);
