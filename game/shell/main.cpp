@@ -118,8 +118,8 @@ struct NetMeeting {
     GuestFiles guestFiles;
 };
 
+// The box writes the text to standard error too.
 void Tell(MessageBox& box, const std::string& text) {
-    std::fprintf(stderr, "zor: %s\n", text.c_str());
     box.Show("ZOR", text);
 }
 
