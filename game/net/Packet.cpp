@@ -145,7 +145,7 @@ bool DecodeCommandPacket(const uint8_t* data, size_t size, CommandPacket& out) {
 }
 
 std::vector<uint8_t> EncodeHello(const Hello& h) {
-    std::vector<uint8_t> out(kMaxPacketBytes + 2 * Hello::kMaxFileBytes + h.data.size() * 264);
+    std::vector<uint8_t> out(Hello::kMaxBytes);
     WireWriter w(out.data(), out.size());
     Header(w, PacketType::Hello);
     w.U32(h.protocol);

@@ -56,6 +56,9 @@ struct Hello {
     static constexpr size_t kMaxText = 64;
     static constexpr size_t kMaxEntries = 512;
     static constexpr size_t kMaxFileBytes = 16384;
+    static constexpr size_t kMaxEntryBytes = 1 + 255 + 8;
+    // The most a hello can take: its fixed fields, every entry at its longest and both files.
+    static constexpr size_t kMaxBytes = kMaxPacketBytes + kMaxEntries * kMaxEntryBytes + 2 * kMaxFileBytes;
     uint32_t protocol = kNetProtocol;
     std::string version;
     std::string language; // "ko" or "en"

@@ -24,8 +24,7 @@ bool ExchangeHellos(NetLink& link, const Hello& mine, Hello& theirs, std::string
         error = "the hello could not be sent";
         return false;
     }
-    std::vector<uint8_t> buffer(bytes.size() + 2 * Hello::kMaxFileBytes + kMaxPacketBytes +
-                                Hello::kMaxEntries * 264);
+    std::vector<uint8_t> buffer(Hello::kMaxBytes);
     for (uint32_t waited = 0; waited < kMeetMs; waited += kMeetStepMs) {
         const long got = link.Receive(buffer.data(), buffer.size(), kMeetStepMs);
         if (got == NetLink::kGone) break;
