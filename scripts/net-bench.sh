@@ -11,7 +11,7 @@ relay=$(realpath "$2")
 data=$3
 frames=${NET_BENCH_FRAMES:-300}
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 for side in host guest; do
   mkdir -p "$work/$side/config"
   for f in "$data"/*; do [ "$(basename "$f")" = made-pairs ] || ln -s "$(realpath "$f")" "$work/$side/"; done

@@ -133,9 +133,17 @@ bool Meet(const Options& options, uint32_t ownSeed, MessageBox& box, NetMeeting&
     std::string error;
     meeting.seat = options.hostPort != 0 ? 0 : 1;
     if (meeting.seat == 0) {
-        std::fprintf(stderr, "zor: waiting for the other computer to join on port %d\n", options.hostPort);
-        meeting.link = EnetLink::Host(
-            static_cast<uint16_t>(options.hostPort), [] { return true; }, error);
+        // Said once the port is open, with the addresses the other player can join.
+        bool told = false;
+        const auto tell = [&told, &options] {
+            if (told) return true;
+            told = true;
+            const std::string addresses = LocalAddresses();
+            std::fprintf(stderr, "zor: waiting for the other computer to join on port %d%s%s\n",
+                         options.hostPort, addresses.empty() ? "" : "; this computer is ", addresses.c_str());
+            return true;
+        };
+        meeting.link = EnetLink::Host(static_cast<uint16_t>(options.hostPort), tell, error);
     } else {
         std::string host;
         uint16_t port = 0;

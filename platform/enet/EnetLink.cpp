@@ -1,6 +1,9 @@
 #include "platform/enet/EnetLink.h"
 
+#include <arpa/inet.h>
 #include <enet/enet.h>
+#include <ifaddrs.h>
+#include <netinet/in.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -151,4 +154,20 @@ bool ParseJoinAddress(const std::string& text, std::string& host, uint16_t& port
     }
     port = static_cast<uint16_t>(n);
     return true;
+}
+
+std::string LocalAddresses() {
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) return "";
+    std::string out;
+    for (const ifaddrs* a = list; a; a = a->ifa_next) {
+        if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET) continue;
+        const in_addr address = reinterpret_cast<const sockaddr_in*>(a->ifa_addr)->sin_addr;
+        if ((ntohl(address.s_addr) >> 24) == 127) continue;
+        char text[INET_ADDRSTRLEN] = {};
+        if (inet_ntop(AF_INET, &address, text, sizeof text))
+            out += (out.empty() ? "" : ", ") + std::string(text);
+    }
+    freeifaddrs(list);
+    return out;
 }

@@ -16,7 +16,8 @@ class EnetLink : public NetLink {
     static constexpr uint16_t kDefaultPort = 5029;
     static constexpr uint32_t kSilenceMs = 5000;
 
-    // Waits on every IPv4 address of the machine for one guest; keepWaiting is asked between waits.
+    // Waits on every IPv4 address of the machine for one guest; keepWaiting is asked once the port is open
+    // and between waits.
     static std::unique_ptr<EnetLink> Host(uint16_t port, const std::function<bool()>& keepWaiting,
                                           std::string& error);
     // Connects to a host, by name or IPv4 address.
@@ -37,6 +38,10 @@ class EnetLink : public NetLink {
     bool gone_ = false;
     Figures figures_;
 };
+
+// This machine's IPv4 addresses other than loopback, comma-separated ("" when it has none): what the
+// other player types after --join.
+std::string LocalAddresses();
 
 // "HOST", "HOST:PORT"; false with the reason for an address the link cannot use (IPv6 among them).
 bool ParseJoinAddress(const std::string& text, std::string& host, uint16_t& port, std::string& error);
