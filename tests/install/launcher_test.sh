@@ -103,6 +103,15 @@ start "$home" "" zor --lang en --scale 2
 saw "cwd=$folder"
 saw "arg=en"
 saw "arg=2"
+start "$home" "" zor --join 192.168.1.20:6000 --delay 4 --autoplay 3 --record-commands c.bin --host 6001
+saw "cwd=$folder"
+saw "arg=192.168.1.20:6000"
+saw "arg=4"
+saw "arg=3"
+saw "arg=$work/pictures/c.bin"
+saw "arg=6001"
+start "$home" "" zor --host cat.map
+saw "arg=$work/pictures/cat.map"
 cd "$folder"
 start "$home" "" zor sample.map
 saw "cwd=$folder"
