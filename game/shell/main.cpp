@@ -81,6 +81,7 @@ void StartSettings(const Options& options) {
 
 namespace {
 constexpr uint32_t kJoinTimeoutMs = 5000;
+static_assert(EnetLink::kMaxPacketBytes >= Hello::kMaxBytes, "the link must carry the largest hello");
 constexpr uint32_t kRefusalLingerMs = 300; // lets the other computer read our hello before we leave
 
 // A guest plays on copies of the host's ranking and saved game, in a folder removed at the end.

@@ -25,6 +25,17 @@ bool StartEnet(std::string& error) {
 void LimitSilence(ENetPeer* peer) {
     enet_peer_timeout(peer, kTimeoutLimit, EnetLink::kSilenceMs, EnetLink::kSilenceMs);
 }
+
+// A hostile peer gets no more memory than the largest message of ours needs: ENet's own limits are 32 MiB
+// a packet.
+ENetHost* MakeHost(const ENetAddress* address) {
+    ENetHost* host = enet_host_create(address, 1, kChannels, 0, 0);
+    if (host) {
+        host->maximumPacketSize = EnetLink::kMaxPacketBytes;
+        host->maximumWaitingData = 4 * EnetLink::kMaxPacketBytes;
+    }
+    return host;
+}
 } // namespace
 
 EnetLink::EnetLink(ENetHost* host, ENetPeer* peer) : host_(host), peer_(peer) {}
@@ -43,7 +54,7 @@ std::unique_ptr<EnetLink> EnetLink::Host(uint16_t port, const std::function<bool
     ENetAddress address{};
     address.host = ENET_HOST_ANY;
     address.port = port;
-    ENetHost* host = enet_host_create(&address, 1, kChannels, 0, 0);
+    ENetHost* host = MakeHost(&address);
     if (!host) {
         error = "cannot wait on port " + std::to_string(port) + " (is another game using it?)";
         return nullptr;
@@ -72,7 +83,7 @@ std::unique_ptr<EnetLink> EnetLink::Join(const std::string& hostName, uint16_t p
         return nullptr;
     }
     address.port = port;
-    ENetHost* host = enet_host_create(nullptr, 1, kChannels, 0, 0);
+    ENetHost* host = MakeHost(nullptr);
     if (!host) {
         error = "cannot open a network socket";
         return nullptr;

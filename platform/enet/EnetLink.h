@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@ class EnetLink : public NetLink {
   public:
     static constexpr uint16_t kDefaultPort = 5029;
     static constexpr uint32_t kSilenceMs = 5000;
+    static constexpr size_t kMaxPacketBytes = 256 * 1024; // above the largest hello
 
     // Waits on every IPv4 address of the machine for one guest; keepWaiting is asked once the port is open
     // and between waits.
