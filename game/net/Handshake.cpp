@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "game/control/GameController.h"
+#include "game/net/Fnv1a.h"
 #include "game/play/DataPacks.h"
 #include "game/play/SavedGame.h"
 #include "game/screens/RankBoard.h"
@@ -20,12 +21,6 @@ constexpr SettingId kSharedIds[kSharedSettings] = {
     SettingPlayer1Up, SettingPlayer1Down, SettingPlayer1Click, SettingPlayer2Left, SettingPlayer2Right,
     SettingPlayer2Up, SettingPlayer2Down, SettingPlayer2Click};
 constexpr int kFirstGuestSetting = 8;
-
-std::string Formatted(TextId id, const std::string& a, const std::string& b = "") {
-    char line[512];
-    std::snprintf(line, sizeof line, GameTextUtf8(id), a.c_str(), b.c_str());
-    return line;
-}
 
 static_assert(Hello::kMaxFileBytes >= CRankBoard::kFileBytes && Hello::kMaxFileBytes >= kSaveFileBytes);
 
@@ -48,13 +43,11 @@ bool IsArchive(const std::string& name) {
 bool HashFile(const std::string& path, uint64_t& hash) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    hash = 14695981039346656037ull;
+    Fnv1a fnv;
     char block[65536];
     while (in.read(block, sizeof block) || in.gcount() > 0)
-        for (std::streamsize i = 0; i < in.gcount(); ++i) {
-            hash ^= static_cast<uint8_t>(block[i]);
-            hash *= 1099511628211ull;
-        }
+        fnv.Add(reinterpret_cast<const uint8_t*>(block), static_cast<size_t>(in.gcount()));
+    hash = fnv.Value();
     return true;
 }
 
@@ -91,15 +84,16 @@ Hello MakeHello(const std::string& directory, bool english, uint32_t seed, const
 
 std::string HelloDifference(const Hello& mine, const Hello& theirs) {
     if (mine.protocol != theirs.protocol || mine.version != theirs.version)
-        return Formatted(TextNetDifferentVersion, mine.version, theirs.version);
+        return FormatGameText(GameTextUtf8(TextNetDifferentVersion), mine.version, theirs.version);
     if (mine.language != theirs.language)
-        return Formatted(TextNetDifferentEdition, mine.language, theirs.language);
+        return FormatGameText(GameTextUtf8(TextNetDifferentEdition), mine.language, theirs.language);
     for (size_t i = 0; i < std::max(mine.data.size(), theirs.data.size()); ++i) {
         const DataEntry* a = i < mine.data.size() ? &mine.data[i] : nullptr;
         const DataEntry* b = i < theirs.data.size() ? &theirs.data[i] : nullptr;
         if (a && b && *a == *b) continue;
         const std::string& name = a ? a->name : b->name;
-        return Formatted(IsArchive(name) ? TextNetDifferentPictures : TextNetDifferentPacks, name);
+        return FormatGameText(
+            GameTextUtf8(IsArchive(name) ? TextNetDifferentPictures : TextNetDifferentPacks), name);
     }
     return "";
 }

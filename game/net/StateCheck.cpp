@@ -5,6 +5,7 @@
 #include "game/control/Globals.h"
 #include "game/control/Random.h"
 #include "game/io/Globals.h"
+#include "game/net/Fnv1a.h"
 #include "game/play/Globals.h"
 #include "game/screens/Globals.h"
 #include "game/shell/Globals.h"
@@ -63,16 +64,10 @@ StateSnapshot CaptureState(uint32_t frame) {
 }
 
 uint64_t StateHash(const StateSnapshot& state) {
-    uint64_t hash = 14695981039346656037ull;
-    auto mix = [&hash](uint32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            hash ^= (v >> (8 * i)) & 0xFF;
-            hash *= 1099511628211ull;
-        }
-    };
-    mix(state.frame);
-    for (int32_t v : state.values) mix(static_cast<uint32_t>(v));
-    return hash;
+    Fnv1a fnv;
+    fnv.Add32(state.frame);
+    for (int32_t v : state.values) fnv.Add32(static_cast<uint32_t>(v));
+    return fnv.Value();
 }
 
 std::string DescribeState(const StateSnapshot& state) {

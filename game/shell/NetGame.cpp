@@ -41,7 +41,7 @@ bool ExchangeHellos(NetLink& link, const Hello& mine, Hello& theirs, std::string
 NetGame::NetGame(NetLink& link, int seat, uint32_t delay, Clock& realClock, EventSource& events,
                  const Settings& ownSettings, std::string reportDir)
     : link_(link), lockstep_(seat, delay), clock_(realClock), events_(events), ownSettings_(ownSettings),
-      reportDir_(std::move(reportDir)), startMs_(realClock.Ticks()), lastHeardMs_(startMs_) {}
+      reportDir_(std::move(reportDir)) {}
 
 void NetGame::Exchange(const PlayerCommand& local, FrameCommands& out) {
     if (ended_) {
@@ -157,14 +157,6 @@ void NetGame::ReportMismatch() {
     End(TextNetDesync, reportPath);
 }
 
-namespace {
-std::string Formatted(const char* format, const std::string& detail) {
-    char line[600];
-    std::snprintf(line, sizeof line, format, detail.c_str());
-    return line;
-}
-} // namespace
-
 // The reason goes to standard error and along the title's bottom, where the game goes on: a message box
 // would stop it, and the platform's boxes cannot draw Hangul.
 void NetGame::End(TextId reason, const std::string& detail) {
@@ -173,8 +165,8 @@ void NetGame::End(TextId reason, const std::string& detail) {
     gPlayerFilesDir.clear();
     gSettings = ownSettings_;
     ApplyPlaySettings();
-    std::fprintf(stderr, "zor: %s\n", Formatted(GameTextUtf8(reason), detail).c_str());
-    gTitleScene.ShowNotice(Formatted(GameText(reason), detail));
+    std::fprintf(stderr, "zor: %s\n", FormatGameText(GameTextUtf8(reason), detail).c_str());
+    gTitleScene.ShowNotice(FormatGameText(GameText(reason), detail));
     gController.GoToTitle();
 }
 

@@ -65,8 +65,8 @@ class NetGame : public CommandFeed {
     Settings ownSettings_;
     std::string reportDir_;
     bool ended_ = false;
-    uint32_t startMs_;
-    uint32_t lastHeardMs_;
+    uint32_t startMs_ = 0; // set when the first frame is exchanged
+    uint32_t lastHeardMs_ = 0;
     uint32_t lastSentMs_ = 0;
     uint32_t sampledMs_[Lockstep::kWindow] = {}; // when each frame's local command was sampled
     StateSnapshot snapshots_[kSnapshotsKept];

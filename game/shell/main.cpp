@@ -125,9 +125,7 @@ void Tell(MessageBox& box, const std::string& text) {
 }
 
 std::string CannotJoin(const std::string& why) {
-    char line[600];
-    std::snprintf(line, sizeof line, GameTextUtf8(TextNetCannotJoin), why.c_str());
-    return line;
+    return FormatGameText(GameTextUtf8(TextNetCannotJoin), why);
 }
 
 bool Meet(const Options& options, uint32_t ownSeed, MessageBox& box, NetMeeting& meeting) {

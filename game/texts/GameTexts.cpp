@@ -1,14 +1,16 @@
 #include "game/texts/GameTexts.h"
 
 #include <array>
+#include <cstdio>
 #include <string>
 
 #include "game/texts/TextTable.h"
 #include "platform/Cp949.h"
 
 namespace {
-constexpr size_t kPackFieldBytes = 31; // a 32-byte field with its terminator
-constexpr size_t kLineBytes = 255;     // what a formatted text line holds
+constexpr size_t kPackFieldBytes = 31;      // a 32-byte field with its terminator
+constexpr size_t kLineBytes = 255;          // what a formatted text line holds
+constexpr size_t kMaxFormattedBytes = 1024; // a text of the tables with a file path or two in it
 
 struct Texts {
     Language language = Language::Korean;
@@ -68,4 +70,10 @@ size_t TextByteLimit(TextId id) {
     if (id == TextPackMaker || id == TextPackNoInfo || id == TextPackEnjoy) return kPackFieldBytes;
     if (id >= TextTodayPack && id <= TextEndlessLine3) return kPackFieldBytes;
     return kLineBytes;
+}
+
+std::string FormatGameText(const char* format, const std::string& a, const std::string& b) {
+    char line[kMaxFormattedBytes];
+    std::snprintf(line, sizeof line, format, a.c_str(), b.c_str());
+    return line;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <string>
 
 #include "common/Language.h"
 #include "game/texts/TextId.h"
@@ -13,5 +14,7 @@ Language GameLanguage();
 const char* GameText(TextId id);
 // The same in UTF-8, for the error boxes.
 const char* GameTextUtf8(TextId id);
+// A text of the tables with its "%s" places filled, in the text's own encoding.
+std::string FormatGameText(const char* format, const std::string& a, const std::string& b = "");
 // Intro slots 20, credits 39, pack info fields 31, every other text 255.
 size_t TextByteLimit(TextId id);
